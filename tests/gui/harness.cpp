@@ -1,0 +1,110 @@
+#include "harness.h"
+
+#include <cstdio>
+
+#include "app/message.h"
+#include "app/win/main_window.h"
+
+namespace gui {
+
+namespace {
+
+std::vector<RecordedBox> g_boxes;
+int g_answer = 1;
+MessageBoxHandler g_previous = nullptr;
+
+int Record(void*, const char* text, const char* caption, unsigned flags)
+{
+    g_boxes.push_back(RecordedBox{text ? text : "", caption ? caption : "", flags});
+    return g_answer;
+}
+
+} // namespace
+
+MessageBoxRecorder::MessageBoxRecorder(int answer)
+{
+    g_answer = answer;
+    g_boxes.clear();
+    g_previous = SetMessageBoxHandler(Record);
+}
+
+MessageBoxRecorder::~MessageBoxRecorder()
+{
+    SetMessageBoxHandler(g_previous);
+    g_boxes.clear();
+}
+
+const std::vector<RecordedBox>& MessageBoxRecorder::boxes() const { return g_boxes; }
+void MessageBoxRecorder::clear() { g_boxes.clear(); }
+
+bool PumpUntilIdle(int idle_ms, int max_ms, int* exit_code)
+{
+    DWORD start = GetTickCount();
+    DWORD last = start;
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                if (exit_code) *exit_code = static_cast<int>(msg.wParam);
+                return true;
+            }
+            ProcessSevirMessage(&msg);
+            last = GetTickCount();
+        }
+        DWORD now = GetTickCount();
+        if (now - last >= static_cast<DWORD>(idle_ms) || now - start >= static_cast<DWORD>(max_ms)) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+std::string WindowText(HWND hwnd)
+{
+    char buf[512] = {};
+    GetWindowTextA(hwnd, buf, sizeof buf);
+    return buf;
+}
+
+std::string MenuItemText(HMENU menu, UINT position)
+{
+    char buf[256] = {};
+    GetMenuStringA(menu, position, buf, sizeof buf, MF_BYPOSITION);
+    return buf;
+}
+
+void FrameTest::SetUp()
+{
+    boxes_ = new MessageBoxRecorder();
+    static bool registered = false;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    hInst = instance;
+    if (!registered) {
+        ASSERT_TRUE(RegisterSevirClasses(instance));
+        registered = true;
+    }
+    bool aborted = false;
+    frame_ = CreateSevirFrame(instance, &aborted);
+    ASSERT_NE(frame_, nullptr);
+    ASSERT_FALSE(aborted);
+    ShowWindow(frame_, SW_SHOWNORMAL);
+    UpdateWindow(frame_);
+    PumpUntilIdle();
+}
+
+void FrameTest::TearDown()
+{
+    if (frame_ && IsWindow(frame_)) {
+        DestroyWindow(frame_);
+    }
+    PumpUntilIdle(10, 2000);
+    frame_ = nullptr;
+    delete boxes_;
+    boxes_ = nullptr;
+}
+
+void FrameTest::Command(int id)
+{
+    SendMessageA(frame_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    PumpUntilIdle();
+}
+
+} // namespace gui
