@@ -50,6 +50,8 @@ struct SvFile {
 SvFile* SvOpenRead(const char* path)
 {
     if (!path || !*path) return nullptr;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return nullptr;
     std::FILE* f = std::fopen(path, "rb");
     if (!f) return nullptr;
     SvFile* file = new (std::nothrow) SvFile;
