@@ -8,6 +8,7 @@
 #include "app/catalogue.h"
 #include "app/data_windows.h"
 #include "app/file_io.h"
+#include "app/lang.h"
 #include "app/records.h"
 
 VERZE verze = {0, 0, 0, 0};
@@ -92,11 +93,14 @@ int Iniciace()
     // Further data paths come from the configuration file, read before the
     // catalogue is built.
     ScanDataFiles();
+    LANG_Scan_LNG_Files();
+    LANG_ReadStringsFromFile(status.lang_index);
     return 1;
 }
 
 int Ukonceni()
 {
+    LANG_FreeAll();
     return 1;
 }
 
