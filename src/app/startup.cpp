@@ -10,6 +10,7 @@
 #include "app/file_io.h"
 #include "app/lang.h"
 #include "app/records.h"
+#include "books/rtf_tags.h"
 
 VERZE verze = {0, 0, 0, 0};
 
@@ -95,6 +96,10 @@ int Iniciace()
     ScanDataFiles();
     LANG_Scan_LNG_Files();
     LANG_ReadStringsFromFile(status.lang_index);
+    // The tag display table: defaults, then (once the configuration is read)
+    // the rows built from fonts, sizes and styles.
+    BK_SetRTFTagDefaults();
+    BK_BuildRTFTags();
     return 1;
 }
 
