@@ -92,9 +92,13 @@ TEST(ImporterConvert, StrongsChristAddedWordsNotesAndTitles) {
               "God|TN A note.|Tn created");
     // Psalm titles are prefaces ending in a paragraph break.
     EXPECT_EQ(Conv(Profile::Strongs, "<title canonical=\"true\" type=\"psalm\">A Psalm.</title> <divineName>Lord</divineName>, how", 19),
-              "|TPA Psalm.\r\n|Tp LORD, how");
+              "|TPA Psalm.\r\n|TpLORD, how");
     // Characters that would act as tags or rich-text syntax are replaced.
-    EXPECT_EQ(Conv(Profile::Strongs, "a|b {c} \\d"), "a/b (c) /d");
+    EXPECT_EQ(Conv(Profile::Strongs, "a|b {c}"), "a/b (c)");
+    // Leftover character styles of another format are mended or dropped.
+    ConvertStats st;
+    EXPECT_EQ(Conv(Profile::Strongs, "<note>the \\nd Lord\\+nd*: or, \\x y</note>", 2, &st), "|TNthe LORD: or, y|Tn");
+    EXPECT_EQ(st.repaired, 1);
 }
 
 TEST(ImporterConvert, CrossReferencesAndVariants) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "importer/books.h"
@@ -142,33 +141,6 @@ bool BuildImportedModule(const ImportOptions& opt, const std::vector<SourceVerse
     return true;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& data, std::string& error) {
-    std::string tmp = path + ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            error = tmp + ": cannot create the file";
-            return false;
-        }
-        out.write(data.data(), static_cast<std::streamsize>(data.size()));
-        out.flush();
-        if (!out) {
-            error = tmp + ": cannot write the file";
-            out.close();
-            std::remove(tmp.c_str());
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(tmp, path, ec);
-    if (ec) {
-        error = path + ": cannot replace the file: " + ec.message();
-        std::remove(tmp.c_str());
-        return false;
-    }
-    return true;
-}
-
 bool RunImport(const ImportOptions& opt, ImportResult& result, std::string& error) {
     std::vector<SourceVerse> verses;
     for (const std::string& src : opt.sources) {
@@ -178,7 +150,7 @@ bool RunImport(const ImportOptions& opt, ImportResult& result, std::string& erro
     }
     modwriter::BookModule module;
     if (!BuildImportedModule(opt, verses, module, result, error)) return false;
-    return WriteFileAtomically(opt.out, modwriter::BuildBookModule(module), error);
+    return modwriter::WriteFileAtomic(opt.out, modwriter::BuildBookModule(module), &error);
 }
 
 std::string SummaryLine(const ImportOptions& opt, const ImportResult& r) {

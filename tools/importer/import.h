@@ -46,9 +46,6 @@ bool RunImport(const ImportOptions& opt, ImportResult& result, std::string& erro
 // One line for the summary of a sample build.
 std::string SummaryLine(const ImportOptions& opt, const ImportResult& result);
 
-// Writes `data` to `path` through a temporary file and a rename.
-bool WriteFileAtomically(const std::string& path, const std::string& data, std::string& error);
-
 // Entry point of the subcommand; returns the exit status.
 int ImportMain(const std::vector<std::string>& args);
 
