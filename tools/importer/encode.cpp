@@ -117,11 +117,13 @@ static std::string ToCodes(int script, std::u32string_view s, EncodeStats* stats
 }
 
 std::string ToHebrewCodes(std::u32string_view s, EncodeStats* stats) {
-    // Cantillation, meteg, paseq and the upper and lower dots are not written.
+    // Cantillation, meteg, rafe, paseq, the upper and lower dots and the
+    // inverted nun are not written.
     std::u32string kept;
     kept.reserve(s.size());
     for (char32_t c : s) {
-        if ((c >= 0x0591 && c <= 0x05AF) || c == 0x05BD || c == 0x05C0 || c == 0x05C4 || c == 0x05C5 ||
+        if ((c >= 0x0591 && c <= 0x05AF) || c == 0x05BD || c == 0x05BF || c == 0x05C0 || c == 0x05C4 ||
+            c == 0x05C5 || c == 0x05C6 ||
             c == U'/' || c == 0x200D)
             continue;
         kept += c;
