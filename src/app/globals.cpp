@@ -3,6 +3,7 @@
 
 #include "app/file_io.h"
 #include "app/records.h"
+#include "books/rtf_tags.h"
 
 DATAFILE datafile[MAX_DATAFILES];
 DATAWINDOW datawindow[MAX_DATAWINDOWS];
@@ -123,4 +124,7 @@ void ResetGlobalRecords()
     std::memset(&status, 0, sizeof status);
     std::memset(&g_book_record, 0, sizeof g_book_record);
     SetStatusDefaults(status);
+    BK_SetRTFTagDefaults();
+    BK_BuildRTFTags();
+    std::memset(&bk_rtfdata, 0, sizeof bk_rtfdata);
 }

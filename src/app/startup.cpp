@@ -8,7 +8,9 @@
 #include "app/catalogue.h"
 #include "app/data_windows.h"
 #include "app/file_io.h"
+#include "app/lang.h"
 #include "app/records.h"
+#include "books/rtf_tags.h"
 
 VERZE verze = {0, 0, 0, 0};
 
@@ -92,11 +94,18 @@ int Iniciace()
     // Further data paths come from the configuration file, read before the
     // catalogue is built.
     ScanDataFiles();
+    LANG_Scan_LNG_Files();
+    LANG_ReadStringsFromFile(status.lang_index);
+    // The tag display table: defaults, then (once the configuration is read)
+    // the rows built from fonts, sizes and styles.
+    BK_SetRTFTagDefaults();
+    BK_BuildRTFTags();
     return 1;
 }
 
 int Ukonceni()
 {
+    LANG_FreeAll();
     return 1;
 }
 

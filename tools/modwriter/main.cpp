@@ -1,18 +1,28 @@
 // sevir-modwriter DESCRIPTION OUTPUT: writes the module described in the text
 // file DESCRIPTION ("-" reads standard input) to OUTPUT.
+// sevir-modwriter import ...: imports a Bible from SWORD IMP or OSIS sources.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "modwriter/modwriter.h"
+#ifdef SEVIR_WITH_IMPORTER
+#include "importer/import.h"
+#endif
 
 int main(int argc, char** argv)
 {
+#ifdef SEVIR_WITH_IMPORTER
+    if (argc >= 2 && std::string(argv[1]) == "import")
+        return importer::ImportMain(std::vector<std::string>(argv + 2, argv + argc));
+#endif
     if (argc != 3) {
-        std::fprintf(stderr, "usage: sevir-modwriter DESCRIPTION OUTPUT\n");
+        std::fprintf(stderr, "usage: sevir-modwriter DESCRIPTION OUTPUT\n"
+                             "       sevir-modwriter import --help\n");
         return 2;
     }
     std::string text;
