@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "resource.h"
+
 namespace {
 
 const BUILTIN_STRING g_table[] = {
@@ -20,6 +22,11 @@ const BUILTIN_STRING g_table[] = {
 #undef MENU_ITEM_GRAYED
 #undef MENU_SEPARATOR
 #undef MENU_END
+
+// Dialog controls, by control id.
+#define DLG_TEXT(id, text) {id, text},
+#include "dialogs.def"
+#undef DLG_TEXT
 
 #define STR(id, text) {id, text},
 #include "app/strings_en.inc"

@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "app/win/data_window.h"
 #include "app/win/win_message.h"
+#include "books/win/gdi_measurer.h"
 #include "text/win/display_fonts.h"
 #include "resource.h"
 
@@ -45,6 +46,7 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
     LoadDisplayFonts();
 
     Iniciace();
+    BK_UseGdiMeasurer();
 
     CLIENTCREATESTRUCT ccs = {};
     ccs.hWindowMenu = nullptr;
