@@ -11,6 +11,7 @@
 
 #include "app/win/main_window.h"
 #include "harness.h"
+#include "resource.h"
 #include "text/display_codes.h"
 #include "text/win/display_fonts.h"
 
@@ -278,4 +279,31 @@ TEST_F(FrameTest, DisplayFontSampleScreenshot)
     CreateDirectoryA((ExeFolder() + "screenshots").c_str(), nullptr);
     EXPECT_TRUE(SaveWindowBitmap(edit, ExeFolder() + "screenshots\\display-fonts.bmp"));
     DestroyWindow(popup);
+}
+
+// The character-table pictures are in the resources, 6 x 7 cells of 18 pixels,
+// and every letter cell holds ink.
+TEST_F(FrameTest, CharacterTableBitmapsHaveTheGridSize)
+{
+    for (int id : {IDB_TABLE_HEBREW, IDB_TABLE_GREEK}) {
+        HBITMAP bmp = static_cast<HBITMAP>(
+            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        ASSERT_NE(bmp, nullptr) << id;
+        BITMAP info = {};
+        GetObjectA(bmp, sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, 108);
+        EXPECT_EQ(info.bmHeight, 126);
+        HDC mem = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(mem, bmp);
+        for (int cell = 0; cell < 24; ++cell) {
+            const int x0 = (cell % 6) * 18, y0 = (cell / 6) * 18;
+            int dark = 0;
+            for (int y = y0 + 2; y < y0 + 17; ++y)
+                for (int x = x0 + 2; x < x0 + 17; ++x) dark += GetGValue(GetPixel(mem, x, y)) < 100;
+            EXPECT_GT(dark, 5) << id << " cell " << cell;
+        }
+        SelectObject(mem, old);
+        DeleteDC(mem);
+        DeleteObject(bmp);
+    }
 }
