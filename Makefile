@@ -27,7 +27,7 @@ asan: deps
 	@cmake --build $(BUILD)/asan -j$(JOBS) --target sevir-tests
 
 win: deps
-	@cmake -S . -B $(BUILD)/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release $(CMAKE_QUIET) >/dev/null
+	@cmake -S . -B $(BUILD)/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release -DSEVIR_FONT_BUILD_DIR=$(abspath $(BUILD))/fonts $(CMAKE_QUIET) >/dev/null
 	@cmake --build $(BUILD)/win -j$(JOBS)
 
 fuzz: deps

@@ -1,6 +1,9 @@
+#include <cstdlib>
 #include <cstring>
 
+#include "app/file_io.h"
 #include "app/records.h"
+#include "books/rtf_tags.h"
 
 DATAFILE datafile[MAX_DATAFILES];
 DATAWINDOW datawindow[MAX_DATAWINDOWS];
@@ -105,9 +108,23 @@ void SetStatusDefaults(STATUS& s)
 
 void ResetGlobalRecords()
 {
+    for (DATAFILE& f : datafile)
+        if (f.file) SvClose(f.file);
+    for (DATAWINDOW& w : datawindow) {
+        std::free(w.book_info);
+        std::free(w.lx_strong_index);
+        std::free(w.lx_filter);
+        std::free(w.lx_radek);
+        std::free(w.dic_index);
+        std::free(w.dic_filter);
+        std::free(w.dic_radek);
+    }
     std::memset(datafile, 0, sizeof datafile);
     std::memset(datawindow, 0, sizeof datawindow);
     std::memset(&status, 0, sizeof status);
     std::memset(&g_book_record, 0, sizeof g_book_record);
     SetStatusDefaults(status);
+    BK_SetRTFTagDefaults();
+    BK_BuildRTFTags();
+    std::memset(&bk_rtfdata, 0, sizeof bk_rtfdata);
 }

@@ -168,6 +168,8 @@ struct STATUS {
 };
 
 // One data window: a book, lexicon, dictionary, information or results window.
+// Its heap blocks (book_info, lx_strong_index, lx_filter, lx_radek, dic_index,
+// dic_filter, dic_radek) are allocated with malloc/calloc and released with free.
 struct DATAWINDOW {
     // Identity and kind
     int32_t id;

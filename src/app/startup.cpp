@@ -1,35 +1,105 @@
 #include "app/startup.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
+#include "app/catalogue.h"
+#include "app/data_windows.h"
+#include "app/file_io.h"
 #include "app/lang.h"
 #include "app/records.h"
+#include "books/rtf_tags.h"
 
 VERZE verze = {0, 0, 0, 0};
 
 namespace {
 
-// Language files live in <current directory>\language\.
-void SetLanguagePath()
+void CopyCut(char* out, std::size_t size, const std::string& text)
 {
-    if (status.path_lang[0]) return;
-    std::error_code ec;
-    const std::filesystem::path dir = std::filesystem::current_path(ec) / "language";
-    std::string text = dir.string();
-    text += static_cast<char>(std::filesystem::path::preferred_separator);
-    std::snprintf(status.path_lang, sizeof status.path_lang, "%s", text.c_str());
+    std::memset(out, 0, size);
+    std::strncpy(out, text.c_str(), size - 1);
+}
+
+// Copies from to to byte for byte, under a temporary name renamed over to.
+bool CopyFileBytes(const std::string& from, const std::string& to)
+{
+    std::FILE* in = std::fopen(from.c_str(), "rb");
+    if (!in) return false;
+    const std::string temp = to + ".tmp";
+    std::FILE* out = std::fopen(temp.c_str(), "wb");
+    if (!out) {
+        std::fclose(in);
+        return false;
+    }
+    char buf[8192];
+    bool ok = true;
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, in)) > 0;)
+        if (std::fwrite(buf, 1, n, out) != n) ok = false;
+    if (std::ferror(in)) ok = false;
+    std::fclose(in);
+    if (std::fclose(out) != 0) ok = false;
+    if (ok) {
+        std::remove(to.c_str());  // rename does not replace on every platform
+        ok = std::rename(temp.c_str(), to.c_str()) == 0;
+    }
+    if (!ok) std::remove(temp.c_str());
+    return ok;
 }
 
 } // namespace
 
+void SetupReadOnlyMedia(int read_only, const std::string& windows_dir, const std::string& current_dir)
+{
+    if (!read_only) {
+        status.sevir_cd = 0;
+        return;
+    }
+    status.sevir_cd = 1;
+    CopyCut(status.sevir_cd_cfg_path, sizeof status.sevir_cd_cfg_path, SvJoinPath(windows_dir, "sevir.cfg"));
+    CopyCut(status.sevir_cd_cfglib_path, sizeof status.sevir_cd_cfglib_path, SvJoinPath(windows_dir, "library.cfg"));
+    SvFile* copy = SvOpenRead(status.sevir_cd_cfglib_path);
+    if (copy) {
+        SvClose(copy);
+        return;
+    }
+    CopyFileBytes(SvJoinPath(current_dir, "library.cfg"), status.sevir_cd_cfglib_path);
+}
+
+void SetupDataPaths(const std::string& current_dir)
+{
+    std::memset(status.path_data, 0, sizeof status.path_data);
+    CopyCut(status.path_data[0].path, sizeof status.path_data[0].path, current_dir);
+    status.path_data[0].read_only = SvIsReadOnly(current_dir);
+    status.path_used = 1;
+    std::string lang = SvJoinPath(SvJoinPath(current_dir, "language"), "");
+    if (lang.empty() || lang.back() != SV_PATH_SEPARATOR) lang += SV_PATH_SEPARATOR;
+    CopyCut(status.path_lang, sizeof status.path_lang, lang);
+}
+
 int Iniciace()
 {
+    const std::string current = SvCurrentDirectory();
+    SetupReadOnlyMedia(IsSevirMediaReadOnly(), SvWindowsDirectory(), current);
     verze = VERZE{3, 0, 0, 238};
-    SetLanguagePath();
+
+    // No data windows yet.
+    for (int i = 0; i < MAX_DATAWINDOWS; ++i) FreeDatawindowMemory(i);
+    std::memset(datawindow, 0, sizeof datawindow);
+    status.num_windows = 0;
+
+    SetStatusDefaults(status);
+    SetupDataPaths(current);
+    // Further data paths come from the configuration file, read before the
+    // catalogue is built.
+    ScanDataFiles();
     LANG_Scan_LNG_Files();
     LANG_ReadStringsFromFile(status.lang_index);
+    // The tag display table: defaults, then (once the configuration is read)
+    // the rows built from fonts, sizes and styles.
+    BK_SetRTFTagDefaults();
+    BK_BuildRTFTags();
     return 1;
 }
 
@@ -38,3 +108,11 @@ int Ukonceni()
     LANG_FreeAll();
     return 1;
 }
+
+#ifndef _WIN32
+std::string SvWindowsDirectory()
+{
+    const char* dir = std::getenv("WINDIR");
+    return dir && *dir ? std::string(dir) : SvCurrentDirectory();
+}
+#endif

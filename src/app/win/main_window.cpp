@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "app/win/data_window.h"
 #include "app/win/win_message.h"
+#include "books/win/gdi_measurer.h"
 #include "resource.h"
 
 HINSTANCE hInst = nullptr;
@@ -40,6 +41,7 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
     }
 
     Iniciace();
+    BK_UseGdiMeasurer();
 
     CLIENTCREATESTRUCT ccs = {};
     ccs.hWindowMenu = nullptr;

@@ -1,0 +1,163 @@
+#include "app/data_windows.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/catalogue.h"
+#include "app/file_io.h"
+#include "app/message.h"
+#include "app/records.h"
+#include "books/sbk_reader.h"
+
+void (*g_release_font)(FONT_HANDLE font) = nullptr;
+void (*g_module_file_closed)(int id_file) = nullptr;
+
+namespace {
+
+bool ValidFile(int id_file)
+{
+    return id_file >= 0 && id_file < MAX_DATAFILES;
+}
+
+} // namespace
+
+int OpenModuleFile(int id_file)
+{
+    if (!ValidFile(id_file)) return 0;
+    DATAFILE& f = datafile[id_file];
+    if (!f.file) {
+        if (f.filename[0] == '\0') return 0;
+        f.file = SvOpenRead(ModuleFilePath(id_file).c_str());
+        if (!f.file) return 0;
+    }
+    f.opened = 1;
+    return 1;
+}
+
+void ReleaseModuleFile(int id_file, int except)
+{
+    if (!ValidFile(id_file)) return;
+    for (int i = 0; i < status.num_windows && i < MAX_DATAWINDOWS; ++i)
+        if (i != except && !datawindow[i].infowindow && datawindow[i].id_file == id_file) return;
+    DATAFILE& f = datafile[id_file];
+    bool was_open = f.file != nullptr || f.opened;
+    if (f.file) SvClose(f.file);
+    f.file = nullptr;
+    f.opened = 0;
+    if (was_open && g_module_file_closed) g_module_file_closed(id_file);
+}
+
+int FindDatawindow(int id_file)
+{
+    for (int i = 0; i < status.num_windows && i < MAX_DATAWINDOWS; ++i)
+        if (datawindow[i].id_file == id_file) return i;
+    return -1;
+}
+
+int OpenBookDatawindow(int id_file)
+{
+    if (status.num_windows + 1 > MAX_DATAWINDOWS - 1) {
+        ShowMessageBoxId(nullptr, 10004, 10005, SV_MB_OK | SV_MB_ICONWARNING, MAX_DATAWINDOWS);
+        return -1;
+    }
+    if (!ValidFile(id_file) || !OpenModuleFile(id_file)) return -1;
+
+    const int id = status.num_windows++;
+    DATAWINDOW& w = datawindow[id];
+    std::free(w.book_info);
+    std::memset(&w, 0, sizeof w);
+    w.id = id;
+    w.id_file = id_file;
+    w.type = datafile[id_file].type;
+    w.compare = 0;
+    w.reusable = 0;
+    w.sync = 1;
+    w.no_jumps = 0;
+    w.morph_line = 0;
+    w.book_position.number = id;
+
+    if (!ScanSBKInfoEx(datafile[id_file].file, id)) {
+        ShowMessageBoxId(nullptr, 10008, 10009, SV_MB_OK | SV_MB_ICONERROR, datafile[id_file].filename);
+        FreeDatawindowMemory(id);
+        std::memset(&w, 0, sizeof w);
+        --status.num_windows;
+        // The file was opened for this window only: it does not stay open.
+        ReleaseModuleFile(id_file, id);
+        return -1;
+    }
+    w.book_position.book = 1;
+    w.book_position.chapter = 1;
+    w.book_position.verse = 1;
+    w.offset = w.tag_data;
+    return id;
+}
+
+int FreeDatawindowMemory(int id)
+{
+    if (id < 0 || id >= MAX_DATAWINDOWS) return 1;
+    DATAWINDOW& w = datawindow[id];
+    auto release = [](FONT_HANDLE& font) {
+        if (font && g_release_font) g_release_font(font);
+        font = nullptr;
+    };
+    std::free(w.book_info);
+    w.book_info = nullptr;
+    std::free(w.lx_strong_index);
+    w.lx_strong_index = nullptr;
+    std::free(w.lx_filter);
+    w.lx_filter = nullptr;
+    std::free(w.lx_radek);
+    w.lx_radek = nullptr;
+    w.lx_listbox_lines = 0;
+    w.lx_radku_filled = 0;
+    release(w.lx_hfont);
+    release(w.dic_hfont_from);
+    release(w.dic_hfont_to);
+    release(w.dic_hfont_note);
+    std::free(w.dic_index);
+    w.dic_index = nullptr;
+    std::free(w.dic_filter);
+    w.dic_filter = nullptr;
+    std::free(w.dic_radek);
+    w.dic_radek = nullptr;
+    w.dic_listbox_lines = 0;
+    w.dic_radku_filled = 0;
+    return 1;
+}
+
+int ZrusDatawindow(int id)
+{
+    if (id < 0 || id >= status.num_windows || id >= MAX_DATAWINDOWS) return 1;
+    DATAWINDOW& w = datawindow[id];
+    if (w.results) {
+        status.res_visible = 0;
+        status.id_results = 0;
+    }
+    if (w.infowindow) {
+        status.info_visible = 0;
+        status.id_info = 0;
+    } else {
+        ReleaseModuleFile(w.id_file, id);
+    }
+    FreeDatawindowMemory(id);
+
+    const int last = status.num_windows - 1;
+    for (int i = id; i < last; ++i) std::memcpy(&datawindow[i], &datawindow[i + 1], sizeof datawindow[i]);
+    std::memset(&datawindow[last], 0, sizeof datawindow[last]);
+    status.num_windows = last;
+
+    for (int i = 0; i < status.num_windows; ++i) {
+        datawindow[i].id = i;
+        datawindow[i].book_position.number = i;
+        if (datawindow[i].results) status.id_results = i;
+        if (datawindow[i].infowindow) status.id_info = i;
+    }
+    auto check = [](int visible, int index, int32_t DATAWINDOW::*flag) {
+        if (!visible) return true;
+        return index >= 0 && index < status.num_windows && datawindow[index].*flag == 1 && datawindow[index].hwnd;
+    };
+    if (!check(status.res_visible, status.id_results, &DATAWINDOW::results) ||
+        !check(status.info_visible, status.id_info, &DATAWINDOW::infowindow))
+        ReportBug(0, "Fatal error in ZrusDatawindow()");
+    return 1;
+}

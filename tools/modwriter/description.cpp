@@ -1,0 +1,219 @@
+// Text descriptions of modules, one item per line:
+//
+//   # a comment; empty lines are ignored
+//   module book                  first item: book, lexicon or dictionary
+//   abbrev KJV                   the info item "|IA"
+//   title King James Version     the info item "|IT"
+//   info II <text>               any info item by its key (II, IC, IP, IU, ...)
+//   language 0                   0 Latin, 1 Hebrew, 2 Greek
+//   charset 0 0 0 0 0 0 0 0      up to eight character-set numbers
+//   tag_advanced 1
+//   tags 1 1 0 0 0 0 0 0 0 0 0 0 the twelve capability bytes of a book module
+//   morph_greek_type 0
+//   sync 0 | scroll 0 | no_jumps 0   header bytes 42, 43, 44
+//   version 2 | magic hbbk           for test files that must be wrong
+//   collation a b c ch d= e      letters in sort order; "x=" sorts x equal to
+//                                the letter after it
+//   book Genesis|Gen|OTGen[|chapters]
+//   v 1 1 In the beginning ...   chapter, verse and text of the current book
+//
+// Texts are written as they stand, with the escapes \n \r \t \\ and \xHH.
+// A lexicon or dictionary takes module, abbrev, title, info, language,
+// version and magic (its records come with their encoders).
+#include "modwriter/modwriter.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <sstream>
+
+namespace modwriter {
+
+namespace {
+
+std::string Unescape(const std::string& s)
+{
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 >= s.size()) {
+            out += s[i];
+            continue;
+        }
+        char c = s[++i];
+        switch (c) {
+        case 'n': out += '\n'; break;
+        case 'r': out += '\r'; break;
+        case 't': out += '\t'; break;
+        case '\\': out += '\\'; break;
+        case 'x':
+            if (i + 2 < s.size() && std::isxdigit(static_cast<unsigned char>(s[i + 1])) &&
+                std::isxdigit(static_cast<unsigned char>(s[i + 2]))) {
+                out += static_cast<char>(std::strtol(s.substr(i + 1, 2).c_str(), nullptr, 16));
+                i += 2;
+            } else {
+                out += "\\x";
+            }
+            break;
+        default:
+            out += '\\';
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool ToInt(const std::string& s, long* value)
+{
+    if (s.empty()) return false;
+    char* end = nullptr;
+    *value = std::strtol(s.c_str(), &end, 10);
+    return end && *end == '\0';
+}
+
+std::vector<std::string> Words(const std::string& s)
+{
+    std::istringstream in(s);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+std::vector<std::string> SplitBar(const std::string& s)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t bar = s.find('|', start);
+        parts.push_back(s.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    return parts;
+}
+
+} // namespace
+
+bool ParseDescription(const std::string& text, Description* out, std::string* error)
+{
+    Description d;
+    bool have_module = false;
+    int line_no = 0;
+    std::istringstream in(text);
+    auto fail = [&](const std::string& what) {
+        if (error) *error = "line " + std::to_string(line_no) + ": " + what;
+        return false;
+    };
+    for (std::string line; std::getline(in, line);) {
+        ++line_no;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos || line[first] == '#') continue;
+        line = line.substr(first);
+        std::size_t space = line.find(' ');
+        std::string key = line.substr(0, space);
+        std::string rest = space == std::string::npos ? "" : line.substr(space + 1);
+
+        if (!have_module) {
+            if (key != "module") return fail("the first item must be \"module book|lexicon|dictionary\"");
+            if (rest == "book") d.kind = Description::BOOK;
+            else if (rest == "lexicon") d.kind = Description::LEXICON;
+            else if (rest == "dictionary") d.kind = Description::DICTIONARY;
+            else return fail("unknown module kind " + rest);
+            have_module = true;
+            continue;
+        }
+        InfoItems& info = d.kind == Description::BOOK      ? d.book.info
+                          : d.kind == Description::LEXICON ? d.lexicon.info
+                                                           : d.dictionary.info;
+        std::string* magic = d.kind == Description::BOOK      ? &d.book.magic
+                             : d.kind == Description::LEXICON ? &d.lexicon.magic
+                                                              : &d.dictionary.magic;
+        int* version = d.kind == Description::BOOK      ? &d.book.version
+                       : d.kind == Description::LEXICON ? &d.lexicon.version
+                                                        : &d.dictionary.version;
+        long n = 0;
+        if (key == "abbrev") {
+            info.emplace_back("IA", Unescape(rest));
+        } else if (key == "title") {
+            info.emplace_back("IT", Unescape(rest));
+        } else if (key == "info") {
+            if (rest.size() < 2) return fail("info needs a two-letter key");
+            std::string item = rest.substr(0, 2);
+            std::string value = rest.size() > 3 ? rest.substr(3) : "";
+            info.emplace_back(item, Unescape(value));
+        } else if (key == "magic") {
+            *magic = rest;
+        } else if (key == "version") {
+            if (!ToInt(rest, &n)) return fail("version needs a number");
+            *version = static_cast<int>(n);
+        } else if (key == "language") {
+            if (!ToInt(rest, &n)) return fail("language needs a number");
+            if (d.kind == Description::BOOK) d.book.language = static_cast<int>(n);
+            else if (d.kind == Description::LEXICON) d.lexicon.language = static_cast<int>(n);
+            else d.dictionary.lang_from = static_cast<int>(n);
+        } else if (d.kind != Description::BOOK) {
+            return fail("unknown item " + key + " for this module kind");
+        } else if (key == "charset" || key == "tags") {
+            std::vector<std::string> w = Words(rest);
+            std::size_t limit = key == "charset" ? 8 : 12;
+            if (w.size() > limit) return fail("too many values for " + key);
+            for (std::size_t k = 0; k < w.size(); ++k) {
+                if (!ToInt(w[k], &n) || n < 0 || n > 255) return fail("bad value " + w[k]);
+                if (key == "charset") d.book.charset[k] = static_cast<uint8_t>(n);
+                else d.book.tag_caps[k] = static_cast<uint8_t>(n);
+            }
+        } else if (key == "tag_advanced" || key == "morph_greek_type" || key == "sync" || key == "scroll" ||
+                   key == "no_jumps") {
+            if (!ToInt(rest, &n)) return fail(key + " needs a number");
+            int v = static_cast<int>(n);
+            if (key == "tag_advanced") d.book.tag_advanced = v;
+            else if (key == "morph_greek_type") d.book.morph_greek_type = v;
+            else if (key == "sync") d.book.sync_byte = v;
+            else if (key == "scroll") d.book.scroll_byte = v;
+            else d.book.no_jumps = v;
+        } else if (key == "collation") {
+            for (const std::string& w : Words(rest)) {
+                bool joins = w.size() > 1 && w.back() == '=';
+                std::string letter = Unescape(joins ? w.substr(0, w.size() - 1) : w);
+                if (letter.empty() || letter.size() > 2) return fail("a letter has one or two characters: " + w);
+                d.book.collation.letters.push_back(letter);
+                d.book.collation.joins_next.push_back(joins);
+            }
+            if (d.book.collation.letters.size() > 256) return fail("more than 256 letters");
+        } else if (key == "book") {
+            std::vector<std::string> parts = SplitBar(rest);
+            if (parts.size() < 3 || parts.size() > 4) return fail("book needs name|abbrev|sync[|chapters]");
+            Book book;
+            book.name = Unescape(parts[0]);
+            book.abbrev_name = Unescape(parts[1]);
+            book.sync_name = parts[2];
+            if (parts.size() == 4) {
+                if (!ToInt(parts[3], &n) || n < 0) return fail("bad chapter count " + parts[3]);
+                book.chapters = static_cast<int32_t>(n);
+            }
+            d.book.books.push_back(book);
+        } else if (key == "v") {
+            if (d.book.books.empty()) return fail("a verse before the first book");
+            std::istringstream vs(rest);
+            std::string c, v;
+            vs >> c >> v;
+            long chapter = 0, verse = 0;
+            if (!ToInt(c, &chapter) || !ToInt(v, &verse) || chapter < 0 || verse < 0)
+                return fail("v needs chapter, verse and text");
+            std::string verse_text;
+            std::getline(vs, verse_text);
+            if (!verse_text.empty() && verse_text[0] == ' ') verse_text.erase(0, 1);
+            d.book.books.back().verses.push_back(
+                Verse{static_cast<int32_t>(chapter), static_cast<int32_t>(verse), Unescape(verse_text)});
+        } else {
+            return fail("unknown item " + key);
+        }
+    }
+    if (!have_module) {
+        line_no = 0;
+        return fail("no module item");
+    }
+    *out = d;
+    return true;
+}
+
+} // namespace modwriter

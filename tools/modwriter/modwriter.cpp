@@ -1,0 +1,274 @@
+#include "modwriter/modwriter.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace modwriter {
+
+namespace {
+
+void PutInt32(std::string& out, std::size_t at, int32_t value)
+{
+    uint32_t v = static_cast<uint32_t>(value);
+    for (int k = 0; k < 4; ++k) out[at + k] = static_cast<char>((v >> (8 * k)) & 0xFF);
+}
+
+void AppendInt32(std::string& out, int32_t value)
+{
+    out.append(4, '\0');
+    PutInt32(out, out.size() - 4, value);
+}
+
+// A fixed-size, NUL-padded field; the text is cut so that a NUL ends it.
+void AppendField(std::string& out, const std::string& text, std::size_t size)
+{
+    std::string field = text.substr(0, size - 1);
+    field.resize(size, '\0');
+    out += field;
+}
+
+void PutField(std::string& out, std::size_t at, const std::string& text, std::size_t size)
+{
+    std::string field = text.substr(0, size - 1);
+    field.resize(size, '\0');
+    out.replace(at, size, field);
+}
+
+void AppendBookTable(std::string& out, const std::vector<Book>& books,
+                     const std::vector<std::pair<int32_t, int32_t>>* runs)
+{
+    for (std::size_t b = 0; b < books.size(); ++b) {
+        const Book& book = books[b];
+        AppendField(out, book.name, 32);
+        AppendField(out, book.abbrev_name, 8);
+        AppendField(out, book.sync_name, 8);
+        int32_t chapters = book.chapters;
+        if (chapters < 0) {
+            chapters = 0;
+            for (const Verse& v : book.verses) chapters = std::max(chapters, v.chapter);
+        }
+        int32_t length = runs ? (*runs)[b].second : 0;
+        int32_t offset = runs ? (*runs)[b].first : 0;
+        if (runs && book.length_override) length = *book.length_override;
+        if (runs && book.offset_override) offset = *book.offset_override;
+        AppendInt32(out, length);
+        AppendInt32(out, offset);
+        AppendInt32(out, runs ? chapters : 0);
+    }
+}
+
+} // namespace
+
+std::string EncodeInfoBlock(const InfoItems& items)
+{
+    std::string out;
+    for (const auto& [key, value] : items) out += "|" + key + value;
+    out += "|";
+    return out;
+}
+
+std::string EncodeCollationTable(const Collation& collation)
+{
+    std::string out(512, '\0');
+    std::size_t n = std::min<std::size_t>(collation.letters.size(), 256);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string& letter = collation.letters[i];
+        if (!letter.empty()) out[2 * i] = letter[0];
+        if (letter.size() > 1) out[2 * i + 1] = letter[1];
+    }
+    return out;
+}
+
+std::string EncodeCollationBitmap(const Collation& collation)
+{
+    std::string out(32, '\0');
+    std::size_t n = std::min<std::size_t>(collation.joins_next.size(), 256);
+    for (std::size_t i = 0; i < n; ++i)
+        if (collation.joins_next[i]) out[i / 8] = static_cast<char>(out[i / 8] | (0x80 >> (i % 8)));
+    return out;
+}
+
+std::string EncodeVerseRecord(int32_t book, int32_t chapter, int32_t verse, const std::string& text, char skipped)
+{
+    char numbers[64];
+    std::snprintf(numbers, sizeof numbers, "%d,%d,%d,%d,", book, chapter, verse, static_cast<int>(text.size()));
+    std::string out = "|S0";
+    out += skipped;
+    out += numbers;
+    out += text;
+    return out;
+}
+
+std::string BuildBookModule(const BookModule& m, BookLayout* layout)
+{
+    std::string header(1024, '\0');
+    for (std::size_t k = 0; k < 4 && k < m.magic.size(); ++k) header[k] = m.magic[k];
+    header[4] = static_cast<char>(m.version);
+    header[5] = static_cast<char>(m.language);
+    PutInt32(header, 6, m.book_count_override ? *m.book_count_override : static_cast<int32_t>(m.books.size()));
+    for (int k = 0; k < 8; ++k) header[10 + k] = static_cast<char>(m.charset[k]);
+    header[26] = static_cast<char>(m.tag_advanced);
+    for (int k = 0; k < 12; ++k) header[27 + k] = static_cast<char>(m.tag_caps[k]);
+    header[39] = static_cast<char>(m.morph_greek_type);
+    header[42] = static_cast<char>(m.sync_byte);
+    header[43] = static_cast<char>(m.scroll_byte);
+    header[44] = static_cast<char>(m.no_jumps);
+    header.replace(480, 32, EncodeCollationBitmap(m.collation));
+    header.replace(512, 512, EncodeCollationTable(m.collation));
+
+    const std::string info = m.info_block_override ? *m.info_block_override : EncodeInfoBlock(m.info);
+    const int32_t tag_info = static_cast<int32_t>(1024 + 60 * m.books.size()) + m.info_gap;
+    const int32_t tag_data = tag_info + static_cast<int32_t>(info.size());
+
+    // Records first, so that the book table knows the runs.
+    std::string records;
+    std::vector<std::pair<int32_t, int32_t>> runs;
+    BookLayout local;
+    BookLayout& out = layout ? *layout : local;
+    out = BookLayout{};
+    for (std::size_t b = 0; b < m.books.size(); ++b) {
+        int32_t run_start = tag_data + static_cast<int32_t>(records.size());
+        for (const Verse& v : m.books[b].verses) {
+            std::string rec = EncodeVerseRecord(static_cast<int32_t>(b + 1), v.chapter, v.verse, v.text, m.skipped_byte);
+            int32_t at = tag_data + static_cast<int32_t>(records.size());
+            out.records.push_back(RecordPlace{static_cast<int32_t>(b + 1), v.chapter, v.verse, at,
+                                              at + static_cast<int32_t>(rec.size() - v.text.size()),
+                                              static_cast<int32_t>(v.text.size())});
+            records += rec;
+        }
+        runs.emplace_back(run_start, tag_data + static_cast<int32_t>(records.size()) - run_start);
+    }
+    out.runs = runs;
+    out.tag_info = m.tag_info_override ? *m.tag_info_override : tag_info;
+    out.tag_data = m.tag_data_override ? *m.tag_data_override : tag_data;
+    PutInt32(header, 18, out.tag_info);
+    PutInt32(header, 22, out.tag_data);
+
+    std::string file = header;
+    AppendBookTable(file, m.books, &runs);
+    file.append(static_cast<std::size_t>(std::max(0, m.info_gap)), '\0');
+    file += info;
+    file += records;
+    return file;
+}
+
+std::string BuildLexiconModule(const LexiconModule& m)
+{
+    std::string header(1024, '\0');
+    for (std::size_t k = 0; k < 4 && k < m.magic.size(); ++k) header[k] = m.magic[k];
+    header[4] = static_cast<char>(m.version);
+    header[5] = static_cast<char>(m.language);
+    header[8] = static_cast<char>(m.keyword_charset);
+    header[9] = static_cast<char>(m.header_charset);
+    for (int k = 0; k < 8; ++k) header[10 + k] = static_cast<char>(m.charset[k]);
+    for (int k = 0; k < 14; ++k) header[18 + k] = static_cast<char>(m.tag_bytes[k]);
+    header[36] = static_cast<char>(m.keyword_strong);
+    header[37] = static_cast<char>(m.extra_data);
+    const int32_t books = static_cast<int32_t>(m.books.size());
+    const int32_t strong_offset = m.strong_index.empty() ? 0 : 1024 + 60 * books;
+    const std::string info = EncodeInfoBlock(m.info);
+    const int32_t tag_info = 1024 + 60 * books + 8 * static_cast<int32_t>(m.strong_index.size());
+    const int32_t tag_data = tag_info + static_cast<int32_t>(info.size());
+    PutInt32(header, 38, books);
+    PutInt32(header, 42, static_cast<int32_t>(std::min<std::size_t>(m.header_labels.size(), 10)));
+    PutInt32(header, 46, 1024);
+    PutInt32(header, 50, strong_offset);
+    PutInt32(header, 54, m.tag_info_override ? *m.tag_info_override : tag_info);
+    PutInt32(header, 58, m.tag_data_override ? *m.tag_data_override : tag_data);
+    PutInt32(header, 62, m.records_all);
+    PutInt32(header, 66, m.deleted_records);
+    header[70] = static_cast<char>(m.no_jumps);
+    header[71] = static_cast<char>(m.sync_byte);
+    for (std::size_t k = 0; k < m.header_labels.size() && k < 10; ++k)
+        PutField(header, 240 + 24 * k, m.header_labels[k], 20);
+    header.replace(480, 32, EncodeCollationBitmap(m.collation));
+    header.replace(512, 512, EncodeCollationTable(m.collation));
+
+    std::string file = header;
+    AppendBookTable(file, m.books, nullptr);
+    for (const auto& [strong, offset] : m.strong_index) {
+        AppendInt32(file, static_cast<int32_t>(strong));
+        AppendInt32(file, static_cast<int32_t>(offset));
+    }
+    file += info;
+    file += m.records;
+    return file;
+}
+
+std::string BuildDictionaryModule(const DictionaryModule& m)
+{
+    std::string header(1024, '\0');
+    for (std::size_t k = 0; k < 4 && k < m.magic.size(); ++k) header[k] = m.magic[k];
+    header[4] = static_cast<char>(m.version);
+    header[5] = static_cast<char>(m.lang_from);
+    header[6] = static_cast<char>(m.lang_to);
+    header[7] = static_cast<char>(m.charset_from);
+    header[8] = static_cast<char>(m.charset_to);
+    header[9] = static_cast<char>(m.charset_note);
+    const std::string info = EncodeInfoBlock(m.info);
+    const int32_t tag_info = 2112;
+    const int32_t index_offset = tag_info + static_cast<int32_t>(info.size());
+    const int32_t data_offset = index_offset + 4 * static_cast<int32_t>(m.index.size());
+    PutInt32(header, 10, m.tag_info_override ? *m.tag_info_override : tag_info);
+    PutInt32(header, 14, m.index_offset_override ? *m.index_offset_override : index_offset);
+    PutInt32(header, 18, data_offset);
+    PutInt32(header, 22, m.records_all);
+    PutField(header, 30, m.name_from_to, 64);
+    PutField(header, 94, m.name_to_from, 64);
+
+    std::string file = header;
+    file += EncodeCollationTable(m.collation_from);
+    file += EncodeCollationBitmap(m.collation_from);
+    file += EncodeCollationTable(m.collation_to);
+    file += EncodeCollationBitmap(m.collation_to);
+    file += info;
+    for (int32_t offset : m.index) AppendInt32(file, offset);
+    file += m.records;
+    return file;
+}
+
+bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error)
+{
+    const std::string temp = path + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            if (error) *error = "cannot create " + temp;
+            return false;
+        }
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            if (error) *error = "cannot write " + temp;
+            std::error_code ec;
+            std::filesystem::remove(temp, ec);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        if (error) *error = "cannot rename " + temp + " to " + path + ": " + ec.message();
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+std::string BuildModule(const Description& d)
+{
+    switch (d.kind) {
+    case Description::LEXICON:
+        return BuildLexiconModule(d.lexicon);
+    case Description::DICTIONARY:
+        return BuildDictionaryModule(d.dictionary);
+    case Description::BOOK:
+    default:
+        return BuildBookModule(d.book);
+    }
+}
+
+} // namespace modwriter
