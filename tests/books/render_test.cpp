@@ -2,7 +2,9 @@
 // writer: the three layouts, labels, the line budget and the buffer limits.
 #include "books/render.h"
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -215,4 +217,67 @@ TEST_F(RenderTest, ClosedModuleOrHiddenWindowRendersNothing)
     EXPECT_EQ(Render(1, 1, 1), 0);
     EXPECT_STREQ(bk_rtfdata.buffer, "old");
     BK_SetTextMeasurer(previous);
+}
+
+namespace {
+
+modwriter::BookLayout g_layout;
+std::vector<int> g_results;  // indexes into g_layout.records
+
+int32_t ResultOffset(int i)
+{
+    return i >= 0 && i < static_cast<int>(g_results.size()) ? g_layout.records[static_cast<std::size_t>(g_results[static_cast<std::size_t>(i)])].offset : 0;
+}
+
+// Marks the first "light" (or the Hebrew "def") of the verse.
+void MarkHits(int)
+{
+    std::string text = g_book_record.buffer;
+    std::size_t at = text.find("light");
+    std::size_t len = 5;
+    if (at == std::string::npos) {
+        at = text.find("def");
+        len = 3;
+    }
+    if (at == std::string::npos) return;
+    text.insert(at + len, "|Ss");
+    text.insert(at, "|SS");
+    std::strcpy(g_book_record.buffer, text.c_str());
+    g_book_record.delka = static_cast<int32_t>(text.size());
+}
+
+const BK_RESULTS_SOURCE kSource = {ResultOffset, MarkHits};
+
+} // namespace
+
+TEST_F(RenderTest, ResultsViewRendersTheResultsWithTheirHitsMarked)
+{
+    BookModule m = Module(0, 0);
+    m.books[0].verses[1].text = "let there be light";
+    m.books[1].verses[0].text = "the light of men";
+    bytes_ = modwriter::BuildBookModule(m, &g_layout);
+    ASSERT_EQ(testbooks::OpenInWindow(bytes_), 1);
+    Resize(1000, 800);
+    EXPECT_EQ(BK_PripravText(BOOK_POSITION{0, 1, 1, 1}, 1), 0);  // no results source yet
+
+    BK_SetResultsSource(&kSource);
+    g_results = {1, 7};  // Genesis 1:2 and Exodus 1:1
+    EXPECT_EQ(BK_PripravText(BOOK_POSITION{0, 1, 1, 1}, 1), 2);
+    // Untagged modules take the tagged layout here; every label is full.
+    EXPECT_EQ(Body(kBase), kLabel + "Genesis 1:2 " + kBase + "let there be {\\cf16 light}\r\n\\par" + kLabel +
+                               "Exodus 1:1 " + kBase + "the {\\cf16 light} of men\r\n\\par");
+
+    // Hebrew: the marks switch the colour inside each reversed line.
+    BookModule h = Module(1, 0);
+    h.books[0].verses[0].text = "abc def ghi";
+    bytes_ = modwriter::BuildBookModule(h, &g_layout);
+    ASSERT_EQ(testbooks::OpenInWindow(bytes_), 1);
+    Resize(1000, 800);
+    g_results = {0};
+    EXPECT_EQ(BK_PripravText(BOOK_POSITION{0, 1, 1, 1}, 1), 1);
+    const std::string th = "\\plain\\f12\\fs36\\cf5 ";
+    EXPECT_EQ(Body("\\qr"), th + "\\cf5 ihg \\cf16 fed\\cf5  cba" + kLabel + " Genesis 1:1\r\n\\par " + th);
+
+    BK_SetResultsSource(nullptr);
+    g_results.clear();
 }
