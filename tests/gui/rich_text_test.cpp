@@ -272,6 +272,50 @@ TEST_F(RichTextTest, RenderedWindowOfModuleVersesStreamsIn)
     EXPECT_EQ(std::string(bk_rtfdata.buffer).find("Genesis"), std::string::npos);
 }
 
+TEST_F(RichTextTest, WideHebrewVerseBecomesSeveralRightAlignedParagraphs)
+{
+    modwriter::BookModule m;
+    m.language = SCRIPT_HEBREW;
+    m.tag_advanced = 0;
+    modwriter::Book gen("Bereshit", "Gn", "OTGen");
+    std::string words;
+    static const char* const kWords[] = {"abc", "abcd", "abcde", "abcdef"};
+    for (int k = 0; k < 40; ++k) {
+        if (k) words += ' ';
+        words += kWords[k % 4];
+    }
+    gen.verses.push_back({1, 1, words});
+    m.books = {gen};
+    g_module = modwriter::BuildBookModule(m);
+    datafile[0].file = SvOpenMemory(g_module.data(), g_module.size());
+    datafile[0].opened = 1;
+    HWND host = host_, edit = edit_;
+    ScanSBKInfoEx(datafile[0].file, 0);
+    datawindow[0].hwnd = host;
+    datawindow[0].hrichedit = edit;
+    datawindow[0].position = SV_RECT{0, 0, 600, 240};
+    datawindow[0].line_width = 600 - 16;
+    ASSERT_EQ(BK_PripravText(BOOK_POSITION{0, 1, 1, 1}, 0), 1);
+    BK_ZobrazText(0);
+    gui::PumpUntilIdle();
+    std::string text = Text();
+    // The first line ends with the label; every line is reversed.
+    std::size_t first_end = text.find("\r\n");
+    ASSERT_NE(first_end, std::string::npos);
+    EXPECT_EQ(text.substr(first_end - 16, 16), "cba Bereshit 1:1") << text;
+    EXPECT_EQ(text.rfind("edcba dcba cba fedcba ", 0), 0u) << text;
+    int paragraphs = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 1)) ++paragraphs;
+    EXPECT_GE(paragraphs, 3 + 2);  // at least three lines of the verse, then the ending
+    SendMessageA(edit_, EM_SETSEL, 1, 1);
+    PARAFORMAT pf{};
+    pf.cbSize = sizeof pf;
+    SendMessageA(edit_, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+    EXPECT_EQ(pf.wAlignment, PFA_RIGHT);
+    EXPECT_EQ(BK_IsRTFHebrew(edit_, 0, 3), 1);
+    EXPECT_EQ(BK_IsRTFNewLine(edit_, static_cast<int>(first_end) - 5), 1);
+}
+
 // Not a check: saves what the control shows as a BMP when SEVIR_SHOT names a
 // file, so that a person can look at the rendering.
 TEST_F(RichTextTest, Screenshot)
