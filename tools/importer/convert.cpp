@@ -460,6 +460,9 @@ std::string VerseConverter::Convert(std::string_view markup, int book, ConvertSt
             continue;
         }
         const std::string& n = t.name;
+        // The end of the chapter ends the verse: what follows (a glossary after
+        // the last verse of a Bible) belongs to no verse.
+        if (n == "chapter" && (t.kind == Token::Close || (t.kind == Token::Empty && t.Has("eID")))) break;
         if (t.kind == Token::Close) {
             // Close the innermost matching element; elements left open inside it are mended.
             auto it = std::find_if(stack.rbegin(), stack.rend(), [&](const Frame& f) { return f.name == n; });
