@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/builtin_strings.h"
+#include "app/copy_cut.h"
 #include "app/message.h"
 #include "app/records.h"
 
@@ -19,15 +20,6 @@ LANG_FILE* g_lang_files = nullptr;
 LANG_STRING* g_lang_array = nullptr;
 
 namespace {
-
-// Copies src into dst of size bytes, cut to size - 1 characters.
-void CopyCut(char* dst, std::size_t size, const char* src)
-{
-    std::size_t n = std::strlen(src);
-    if (n > size - 1) n = size - 1;
-    std::memcpy(dst, src, n);
-    dst[n] = '\0';
-}
 
 int CompareNoCase(const char* a, const char* b)
 {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/catalogue.h"
+#include "app/copy_cut.h"
 #include "app/data_windows.h"
 #include "app/file_io.h"
 #include "app/lang.h"
@@ -17,12 +18,6 @@
 VERZE verze = {0, 0, 0, 0};
 
 namespace {
-
-void CopyCut(char* out, std::size_t size, const std::string& text)
-{
-    std::memset(out, 0, size);
-    std::strncpy(out, text.c_str(), size - 1);
-}
 
 // Copies from to to byte for byte, under a temporary name renamed over to.
 bool CopyFileBytes(const std::string& from, const std::string& to)

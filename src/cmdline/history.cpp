@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/copy_cut.h"
 #include "app/records.h"
 #include "books/verse_location.h"
 #include "cmdline/sync_names.h"
@@ -15,14 +16,6 @@ int32_t cmd_history_count = 0;
 HISTORY_HOOKS g_history_hooks = {nullptr, nullptr, nullptr};
 
 namespace {
-
-void CopyCut(char* dst, std::size_t size, const char* src)
-{
-    std::size_t n = std::strlen(src);
-    if (n > size - 1) n = size - 1;
-    std::memcpy(dst, src, n);
-    dst[n] = '\0';
-}
 
 // The entry for position: its sync name and the label "%s %d:%d " with the
 // book's full name in the recording window's module.

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "cmdline/sync_names.h"
 #include "importer/books.h"
 #include "importer/convert.h"
 #include "importer/encode.h"
@@ -56,6 +57,9 @@ TEST(ImporterEncode, CodePage1252AndFallbacks) {
     EncodeStats st2;
     EXPECT_EQ(ToCp1252(DecodeUtf8("a\xE2\x98\x83" "b"), &st2), "ab");
     EXPECT_EQ(st2.dropped, 1);
+    EncodeStats st3;
+    EXPECT_EQ(ToCp1252(DecodeUtf8("a\xFF" "b"), &st3), "ab");  // malformed UTF-8
+    EXPECT_EQ(st3.dropped, 1);
     EXPECT_EQ(ScriptOf(U'\u05D0'), Script::Hebrew);
     EXPECT_EQ(ScriptOf(U'\u1F00'), Script::Greek);
     EXPECT_EQ(ScriptOf(U'a'), Script::Latin);
@@ -69,6 +73,8 @@ TEST(ImporterBooks, NamesAndReferences) {
     EXPECT_EQ(BookFromSwordName("Revelation of John"), 66);
     EXPECT_STREQ(Canon(19).sync_name, "OTPss");
     EXPECT_STREQ(Canon(66).sync_name, "NTRevel");
+    // The importer's canon is the program's sync-name table.
+    for (int b = 1; b <= kCanonBooks; ++b) EXPECT_STREQ(Canon(b).sync_name, g_verse_sort[b - 1]) << b;
     size_t used = 0;
     EXPECT_EQ(BookFromReferenceText("2 Kings 23:21", &used), 12);
     EXPECT_EQ(used, 8u);

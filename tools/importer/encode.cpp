@@ -8,38 +8,6 @@ namespace importer {
 
 #include "latin_tables.inc"
 
-std::u32string DecodeUtf8(std::string_view s, int* bad) {
-    std::u32string out;
-    out.reserve(s.size());
-    size_t i = 0;
-    while (i < s.size()) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (len == 0 || i + static_cast<size_t>(len) > s.size()) {
-            if (bad) ++*bad;
-            out += U'\uFFFD';
-            ++i;
-            continue;
-        }
-        char32_t cp = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
-        bool ok = true;
-        for (int k = 1; k < len; ++k) {
-            unsigned char d = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-            if ((d & 0xC0) != 0x80) ok = false;
-            cp = (cp << 6) | (d & 0x3F);
-        }
-        if (!ok) {
-            if (bad) ++*bad;
-            out += U'\uFFFD';
-            ++i;
-            continue;
-        }
-        out += cp;
-        i += static_cast<size_t>(len);
-    }
-    return out;
-}
-
 Script ScriptOf(char32_t c) {
     if ((c >= 0x0590 && c <= 0x05FF) || (c >= 0xFB1D && c <= 0xFB4F)) return Script::Hebrew;
     if ((c >= 0x0370 && c <= 0x03FF) || (c >= 0x1F00 && c <= 0x1FFF)) return Script::Greek;

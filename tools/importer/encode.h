@@ -4,9 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "text/display_codes.h"
+
 namespace importer {
 
-std::u32string DecodeUtf8(std::string_view s, int* bad = nullptr);
+// UTF-8 is decoded by the display-code layer's DecodeUtf8 (malformed
+// sequences become U+FFFD, which has no 8-bit form and is counted as dropped).
+using ::DecodeUtf8;
 
 enum class Script { Latin, Hebrew, Greek, Other };
 // The script a character belongs to, for splitting mixed text into runs.
