@@ -120,6 +120,7 @@ void AfterVerseStep(int id)
 // Line down when the window scrolls by lines: 1 when only the view moved.
 bool ScrollViewByLine(int id)
 {
+    if (!Valid(id)) return false;
     DATAWINDOW& w = datawindow[id];
     HWND view = View(id);
     if (w.scroll_verse != 0 || !view) return false;
@@ -132,7 +133,10 @@ bool ScrollViewByLine(int id)
     const int begins = length > 0 ? BK_IsRTFNewLine(view, BK_NewLineProbe(w.language, start, length)) : 0;
     if (!BK_LineDownScrollsView(length, begins)) return false;
     w.rtf_line = next;
+    const LRESULT before = SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0);
     SendMessageA(view, EM_SCROLL, SB_LINEDOWN, 0);
+    // A view without scroll bars of its own may ignore the scroll request.
+    if (SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0) == before) SendMessageA(view, EM_LINESCROLL, 0, 1);
     return true;
 }
 
@@ -184,7 +188,7 @@ void BK_InstallWindowHooks()
 
 int BK_UpdateOneBookWindow(int id)
 {
-    if (!BK_IsBookWindow(id) || !View(id)) return 0;
+    if (!Valid(id) || !BK_IsBookWindow(id) || !View(id)) return 0;
     DATAWINDOW& w = datawindow[id];
     bk_rtfdata.buffer[0] = '\0';
     BOOK_POSITION p = w.book_position;
@@ -399,7 +403,7 @@ int BK_ProcessContextCommand(int id, int command)
 
 void BK_OnVScroll(int id, int code)
 {
-    if (!BK_IsBookWindow(id)) return;
+    if (!Valid(id) || !BK_IsBookWindow(id)) return;
     DATAWINDOW& w = datawindow[id];
     HWND view = View(id);
     const bool line_or_page = code == SB_LINEUP || code == SB_LINEDOWN || code == SB_PAGEUP || code == SB_PAGEDOWN;
