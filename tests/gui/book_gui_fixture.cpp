@@ -50,6 +50,13 @@ void BookGuiTest::SetUp()
     dir_ = std::string(temp) + "sevir-book-gui";
     CreateDirectoryA(dir_.c_str(), nullptr);
     CreateDirectoryA((dir_ + "\\data").c_str(), nullptr);
+    // The display fonts, as an installation puts them on the machine.
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    std::string fonts(exe);
+    fonts = fonts.substr(0, fonts.find_last_of('\\')) + "\\fonts\\";
+    for (const char* f : {"HebrewUniversal.ttf", "HebrewUniversalS.ttf", "GreekUniversal.ttf"})
+        AddFontResourceExA((fonts + f).c_str(), FR_PRIVATE, nullptr);
     MoveWindow(frame(), 0, 0, 1000, 760, TRUE);
     WriteModules();
     Rescan();
@@ -81,6 +88,18 @@ void BookGuiTest::WriteModules()
     lg.verses[0].text = longtext;
     for (int v = 1; v < 60; ++v) lg.verses[static_cast<std::size_t>(v)].text = longtext.substr(0, 180);
     write("long.sbk", Module("L", "Long verses", {lg}));
+
+    // Hebrew in the display font's codes, stored in reading order.
+    modwriter::BookModule heb;
+    heb.language = 1;
+    heb.tag_advanced = 0;
+    heb.info = {{"IA", "H"}, {"IT", "Hebrew"}};
+    modwriter::Book hg("Bereshit", "Ber", "OTGen");
+    std::string words;
+    while (words.size() < 700) words += "bre$ayt bara> >elohym >et ha$amaym w:>et ha>arec ";
+    for (int v = 1; v <= 8; ++v) hg.verses.push_back({1, v, v == 1 ? words : words.substr(0, 120)});
+    heb.books = {hg};
+    write("heb.sbk", modwriter::BuildBookModule(heb));
 }
 
 void BookGuiTest::Rescan()

@@ -359,3 +359,28 @@ TEST_F(BookGuiTest, TagMenuOnAModuleWithNotesButNoStrongs)
     EXPECT_EQ(w.show_tag_note, 0);
     EXPECT_EQ(GetAllTagsState(0), 2);
 }
+
+TEST_F(BookGuiTest, HebrewLinesAreBrokenByMeasureAndRightAligned)
+{
+    Open("heb.sbk");
+    HWND view = static_cast<HWND>(datawindow[0].hrichedit);
+    const std::string text = Text(0);
+    const int lines = static_cast<int>(SendMessageA(view, EM_GETLINECOUNT, 0, 0));
+    ASSERT_GT(lines, 4) << text;
+    // Every view line is one paragraph of its own: the control never had to
+    // wrap a line the renderer measured.
+    for (int i = 1; i < lines; ++i) {
+        const int start = static_cast<int>(SendMessageA(view, EM_LINEINDEX, static_cast<WPARAM>(i), 0));
+        ASSERT_GT(start, 0);
+        EXPECT_EQ(text[static_cast<std::size_t>(start - 1)], '\n') << "line " << i << ": " << text;
+    }
+    // The long first verse took several lines; its label ends the first.
+    const std::string first = text.substr(0, text.find('\r'));
+    EXPECT_EQ(first.substr(first.size() - 13), " Bereshit 1:1") << first;
+    PARAFORMAT pf{};
+    pf.cbSize = sizeof pf;
+    SendMessageA(view, EM_SETSEL, 2, 2);
+    SendMessageA(view, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+    EXPECT_EQ(pf.wAlignment, PFA_RIGHT);
+    EXPECT_EQ(BK_IsRTFNewLine(view, BK_NewLineProbe(SCRIPT_HEBREW, 0, static_cast<int>(first.size()))), 1);
+}
