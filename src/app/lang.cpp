@@ -136,6 +136,29 @@ int ReadHeader(const std::string& path, LANG_FILE* entry)
     return ok;
 }
 
+// The conversions of a printf format in order, each as its length modifier
+// and conversion letter ("*" for a star width or precision); flags, widths
+// and precisions may differ between languages. Returns false for a "%" that
+// does not end in a conversion letter.
+bool FormatConversions(const char* format, std::string* out)
+{
+    out->clear();
+    for (const char* p = format; *p; ++p) {
+        if (*p != '%') continue;
+        ++p;
+        if (*p == '%') continue;
+        while (*p && std::strchr("-+ #0", *p)) ++p;
+        for (; *p == '*' || (*p >= '0' && *p <= '9') || *p == '.'; ++p)
+            if (*p == '*') *out += '*';
+        while (*p && std::strchr("hlLqjzt", *p)) *out += *p++;
+        if (!*p || !std::strchr("diouxXeEfgGaAcspn", *p)) return false;
+        if (*p == 'n') return false;  // writes through an argument: never from a file
+        *out += *p;
+        *out += ' ';
+    }
+    return true;
+}
+
 void FreeStrings()
 {
     delete[] g_lang_array;
@@ -250,6 +273,21 @@ int LANG_LoadString(void*, int id, char* buffer, int size)
     const char* text = LANG_FindString(id);
     if (!text) text = BuiltinString(id);
     if (!text) text = "";
+    CopyCut(buffer, static_cast<std::size_t>(size), text);
+    return static_cast<int>(std::strlen(buffer));
+}
+
+int LANG_LoadFormat(void*, int id, char* buffer, int size)
+{
+    if (!buffer || size <= 0) return 0;
+    const char* builtin = BuiltinString(id);
+    const char* text = LANG_FindString(id);
+    if (text) {
+        std::string want, have;
+        const bool builtin_ok = !builtin || FormatConversions(builtin, &want);
+        if (!builtin_ok || !FormatConversions(text, &have) || want != have) text = nullptr;
+    }
+    if (!text) text = builtin ? builtin : "";
     CopyCut(buffer, static_cast<std::size_t>(size), text);
     return static_cast<int>(std::strlen(buffer));
 }

@@ -49,6 +49,12 @@ char* LANG_FindString(int id);
 // the length. instance is the program's module handle (unused here).
 int LANG_LoadString(void* instance, int id, char* buffer, int size);
 
+// As LANG_LoadString for a text that is used as a printf format: a
+// translation whose conversions (%d, %s, ...) differ in number, order or kind
+// from the built-in text's would read the wrong arguments, so the built-in
+// text is taken instead.
+int LANG_LoadFormat(void* instance, int id, char* buffer, int size);
+
 // Replaces every "\n" by a line feed, then every "\t" by a tab, then every
 // "\r" by a carriage return, in place. Returns text.
 char* LANG_TranslateBackslash(char* text);

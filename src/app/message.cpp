@@ -39,7 +39,7 @@ int ShowMessageBoxIdV(void* owner, int text_id, int caption_id, unsigned flags, 
     char format[1024];
     char caption[256];
     char text[2048];
-    LANG_LoadString(nullptr, text_id, format, sizeof format);
+    LANG_LoadFormat(nullptr, text_id, format, sizeof format);
     LANG_LoadString(nullptr, caption_id, caption, sizeof caption);
     std::vsnprintf(text, sizeof text, format, args);
     return ShowMessageBox(owner, text, caption, flags);

@@ -113,7 +113,7 @@ int BK_PripravText(BOOK_POSITION position, int mode)
     const int id = position.number;
     if (id < 0 || id >= MAX_DATAWINDOWS) return 0;
     DATAWINDOW& w = datawindow[id];
-    if (w.id_file < 0 || w.id_file >= MAX_DATAFILES || !datafile[w.id_file].file) return 0;
+    if (!BK_WindowFile(id)) return 0;
     if (mode == 1 && (!g_results || !g_results->offset)) return 0;
     TextMeasurer* m = BK_GetTextMeasurer();
     if (!m->Begin(id)) return 0;

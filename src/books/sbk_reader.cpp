@@ -213,7 +213,11 @@ int64_t BK_FindRecordStart(SvFile* file, int64_t from, int64_t limit)
 
 int BK_ReadRecordHeader(SvFile* file, int64_t offset, BK_RECORD_HEADER* header)
 {
-    if (!file || !header || SvSeek(file, offset + 4) != 0) return 0;
+    // The numbers are only read where a record really starts.
+    char marker[3];
+    if (!file || !header || SvSeek(file, offset) != 0 || SvRead(file, marker, 3) != 3) return 0;
+    if (marker[0] != '|' || marker[1] != 'S' || marker[2] != '0') return 0;
+    if (SvSeek(file, offset + 4) != 0) return 0;
     int32_t book = GetPositiveNumberFromFile(file);
     if (book < 0) return 0;
     int32_t chapter = GetPositiveNumberFromFile(file);

@@ -45,5 +45,5 @@ struct BK_RECORD_HEADER {
     int32_t header_len;  // from the "|" to the first text byte
 };
 // Reads the header of the record at offset (the numbers start 4 bytes after
-// it); returns 1, or 0 when a number does not parse.
+// it); returns 1, or 0 when no "|S0" stands there or a number does not parse.
 int BK_ReadRecordHeader(SvFile* file, int64_t offset, BK_RECORD_HEADER* header);

@@ -349,7 +349,7 @@ struct Parser {
         return next;  // unknown tag: dropped
     }
 
-    int Run(int index, int size)
+    int Run(int size)
     {
         int base = mode == 1 ? RTF_LX_CZ : Language() == SCRIPT_GREEK ? RTF_DEF_GR : RTF_DEF_CZ;
         for (int k = 0; k < 4; ++k) stack[sp++] = base;
@@ -394,7 +394,6 @@ struct Parser {
             }
             ++i;
         }
-        (void)index;
         return out.pos;
     }
 };
@@ -411,7 +410,7 @@ int BK_ParseTagsCZ(const char* data_buf, int id, char* rtf_buf, int size, int in
     p.w = id >= 0 && id < MAX_DATAWINDOWS ? &datawindow[id] : nullptr;
     p.mode = mode == 1 ? 1 : 0;
     p.out = Out{rtf_buf, size, index};
-    return p.Run(index, size);
+    return p.Run(size);
 }
 
 void BK_GenerujPopisku(BOOK_RECORD* record, int id, int full)

@@ -28,7 +28,7 @@ std::string ReadFile(const std::filesystem::path& path)
 std::set<int> StringIdsAskedForByCode()
 {
     std::set<int> ids;
-    const std::regex call(R"((LANG_LoadString|LANG_FindString|ShowMessageBoxIdV?|LoadLangString)\s*\(([^;]*))");
+    const std::regex call(R"((LANG_LoadString|LANG_LoadFormat|LANG_FindString|ShowMessageBoxIdV?)\s*\(([^;]*))");
     const std::regex number(R"(\b([12]\d{4})\b)");
     for (const char* dir : {"src", "tools"}) {
         const std::filesystem::path root = std::filesystem::path(SEVIR_SOURCE_DIR) / dir;

@@ -292,7 +292,45 @@ TEST_F(ShippedLanguages, SpanishTranslatesEveryMenuItemAndBook)
         const std::string sync = en.substr(0, en.find(',') + 1);
         EXPECT_EQ(std::string(es).rfind(sync, 0), 0u) << id << " keeps its sync name";
     }
+    // Every Spanish text keeps the conversions of its English one.
+    for (int i = 0; i < status.lang_array_size; ++i) {
+        char format[256];
+        LANG_LoadFormat(nullptr, g_lang_array[i].id, format, sizeof format);
+        EXPECT_STREQ(format, g_lang_array[i].text) << g_lang_array[i].id;
+    }
     EXPECT_EQ(Text(10201), "OTGen,G\xE9nesis,Genesis,Gn");
     EXPECT_EQ(Text(1100), "&Programa");
     EXPECT_EQ(Text(10010), "No se puede abrir la biblioteca RICHED32.DLL\nEl programa terminar\xE1");
+}
+
+TEST_F(LangTest, FormatsWithOtherConversionsThanTheBuiltInTextAreNotUsed)
+{
+    Write("t.lng", ";Test\r\n;0\r\n"
+                   "10004,%s ventanas\r\n"
+                   "10047,%s %d aciertos, %d vers, %.1f s\r\n"
+                   "10006,%d bytes %\r\n"
+                   "10008,%s %n\r\n"
+                   "10074,%d %d %d\r\n"
+                   "10005,Aviso %d\r\n"
+                   "10048,%-10s %5d/%*d\r\n");
+    Load("t.lng");
+    char buf[128];
+    LANG_LoadFormat(nullptr, 10004, buf, sizeof buf);
+    EXPECT_STREQ(buf, "Maximum number of opened windows can be %d");
+    LANG_LoadFormat(nullptr, 10047, buf, sizeof buf);
+    EXPECT_STREQ(buf, "%s %d aciertos, %d vers, %.1f s");
+    LANG_LoadFormat(nullptr, 10006, buf, sizeof buf);
+    EXPECT_STREQ(buf, "Cannot allocate %d bytes in memory. Operation will be terminated.");
+    LANG_LoadFormat(nullptr, 10008, buf, sizeof buf);
+    EXPECT_STREQ(buf, "Error happened when openning file %s. Operation will be terminated.");
+    LANG_LoadFormat(nullptr, 10074, buf, sizeof buf);
+    EXPECT_STREQ(buf, "Library titles: %d  [Opened: %d]");
+    LANG_LoadFormat(nullptr, 10005, buf, sizeof buf);
+    EXPECT_STREQ(buf, "Warning");
+    LANG_LoadFormat(nullptr, 10048, buf, sizeof buf);
+    EXPECT_STREQ(buf, "%s %d/%d results");  // the star takes an argument of its own
+    // Message boxes take their formats this way.
+    ShowMessageBoxId(nullptr, 10004, 10005, SV_MB_OK, 30);
+    ASSERT_EQ(g_boxes.size(), 1u);
+    EXPECT_EQ(g_boxes[0], "Aviso %d: Maximum number of opened windows can be 30");
 }

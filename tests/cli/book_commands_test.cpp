@@ -36,7 +36,9 @@ protected:
     {
         if (!fs::exists(std::string(SEVIR_BINARY_DIR) + "/sevir-cli")) GTEST_SKIP() << "sevir-cli not built";
         const char* base = std::getenv("SEVIR_TEST_TMP");
-        dir_ = (fs::path(base ? base : SEVIR_BINARY_DIR "/test-tmp") / "cli-book").string();
+        // ctest runs the cases in parallel: each has its own directory.
+        std::string name = std::string("cli-book-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        dir_ = (fs::path(base ? base : SEVIR_BINARY_DIR "/test-tmp") / name).string();
         fs::remove_all(dir_);
         fs::create_directories(dir_ + "/lib/data");
         modwriter::BookModule m;

@@ -10,12 +10,16 @@
 #include <cstring>
 #include <string>
 
+#include "app/file_io.h"
 #include "app/records.h"
+#include "books/render.h"
+#include "books/sbk_reader.h"
 #include "books/rtf_tags.h"
 #include "books/tag_parser.h"
 #include "books/win/gdi_measurer.h"
 #include "books/win/rich_text.h"
 #include "harness.h"
+#include "modwriter/modwriter.h"
 
 namespace {
 
@@ -48,6 +52,11 @@ protected:
     }
     void TearDown() override
     {
+        if (datafile[0].file) {
+            std::free(datawindow[0].book_info);
+            SvClose(datafile[0].file);
+            datafile[0].file = nullptr;
+        }
         datawindow[0].book_info = nullptr;
         datawindow[0].hrichedit = nullptr;
         datawindow[0].hwnd = nullptr;
@@ -92,6 +101,37 @@ protected:
     HWND host_ = nullptr;
     HWND edit_ = nullptr;
 };
+
+// A tagged module of Genesis 1:1-20 and John 1:1, open in data window 0.
+std::string g_module;
+void OpenModule()
+{
+    modwriter::BookModule m;
+    m.tag_caps.fill(1);
+    m.charset[0] = EASTEUROPE_CHARSET;
+    modwriter::Book gen("Genesis", "Gn", "OTGen");
+    gen.verses.push_back({1, 1, "In the beginning|RH7225|Rh God|RH430|Rh created the heaven and the earth."});
+    for (int v = 2; v <= 20; ++v)
+        gen.verses.push_back({1, v, "And God said, |TJLet there be light|Tj: and there was light. |RROTGen:1:" +
+                                        std::to_string(v - 1) + "|Rr"});
+    modwriter::Book john("John", "Jn", "NTJohn");
+    john.verses.push_back({1, 1, "In the beginning was the Word|TNor: the Logos|Tn."});
+    m.books = {gen, john};
+    g_module = modwriter::BuildBookModule(m);
+    DATAWINDOW& w = datawindow[0];
+    HWND host = static_cast<HWND>(w.hwnd);
+    HWND edit = static_cast<HWND>(w.hrichedit);
+    datafile[0].file = SvOpenMemory(g_module.data(), g_module.size());
+    datafile[0].opened = 1;
+    w.book_info = nullptr;
+    ScanSBKInfoEx(datafile[0].file, 0);
+    w.hwnd = host;
+    w.hrichedit = edit;
+    RECT rc;
+    GetClientRect(edit, &rc);
+    w.position = SV_RECT{rc.left, rc.top, rc.right, rc.bottom};
+    w.line_width = rc.right - 16;
+}
 
 const char* const kVerse = "In the beginning |RROTGen:1:2|Rr God|RH430|Rh |TJsaid|Tj |THabc|Th |TGlogos|Tg.";
 
@@ -206,13 +246,85 @@ TEST_F(RichTextTest, GdiMeasurerMeasuresWithTheTextFonts)
     }
 }
 
+TEST_F(RichTextTest, RenderedWindowOfModuleVersesStreamsIn)
+{
+    OpenModule();
+    int verses = BK_PripravText(BOOK_POSITION{0, 1, 1, 3}, 0);
+    // 240 pixels of 21-point text: trunc(1.7 x 240 / 21) = 19 lines at most.
+    EXPECT_GT(verses, 2);
+    EXPECT_LE(verses, 19);
+    ASSERT_EQ(BK_ZobrazText(0), 1);
+    gui::PumpUntilIdle();
+    std::string text = Text();
+    EXPECT_EQ(text.rfind("Genesis 1:3 And God said, Let there be light: and there was light.  Gn\xA0" "1:2\r\n4 And", 0),
+              0u)
+        << text;
+    EXPECT_EQ(datawindow[0].book_position.verse, 3);
+    EXPECT_EQ(BK_IsRTFNewLine(edit_, 0), 1);
+    EXPECT_EQ(BK_IsRTFNewLine(edit_, At("4 And")), 1);
+    EXPECT_EQ(BK_IsRTFNewLine(edit_, At("4 And") + 2), 0);
+    EXPECT_EQ(IsRTFUnderline(edit_, At("Gn")), 1);
+    EXPECT_EQ(ColourAt(At("Let there")), RGB(255, 0, 0));
+
+    // A wider window holds no fewer verses; a window 0 pixels high none.
+    datawindow[0].position.bottom = 0;
+    EXPECT_EQ(BK_PripravText(BOOK_POSITION{0, 1, 1, 3}, 0), 0);
+    EXPECT_EQ(std::string(bk_rtfdata.buffer).find("Genesis"), std::string::npos);
+}
+
+TEST_F(RichTextTest, WideHebrewVerseBecomesSeveralRightAlignedParagraphs)
+{
+    modwriter::BookModule m;
+    m.language = SCRIPT_HEBREW;
+    m.tag_advanced = 0;
+    modwriter::Book gen("Bereshit", "Gn", "OTGen");
+    std::string words;
+    static const char* const kWords[] = {"abc", "abcd", "abcde", "abcdef"};
+    for (int k = 0; k < 40; ++k) {
+        if (k) words += ' ';
+        words += kWords[k % 4];
+    }
+    gen.verses.push_back({1, 1, words});
+    m.books = {gen};
+    g_module = modwriter::BuildBookModule(m);
+    datafile[0].file = SvOpenMemory(g_module.data(), g_module.size());
+    datafile[0].opened = 1;
+    HWND host = host_, edit = edit_;
+    ScanSBKInfoEx(datafile[0].file, 0);
+    datawindow[0].hwnd = host;
+    datawindow[0].hrichedit = edit;
+    datawindow[0].position = SV_RECT{0, 0, 600, 240};
+    datawindow[0].line_width = 600 - 16;
+    ASSERT_EQ(BK_PripravText(BOOK_POSITION{0, 1, 1, 1}, 0), 1);
+    BK_ZobrazText(0);
+    gui::PumpUntilIdle();
+    std::string text = Text();
+    // The first line ends with the label; every line is reversed.
+    std::size_t first_end = text.find("\r\n");
+    ASSERT_NE(first_end, std::string::npos);
+    EXPECT_EQ(text.substr(first_end - 16, 16), "cba Bereshit 1:1") << text;
+    EXPECT_EQ(text.rfind("edcba dcba cba fedcba ", 0), 0u) << text;
+    int paragraphs = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 1)) ++paragraphs;
+    EXPECT_GE(paragraphs, 3 + 2);  // at least three lines of the verse, then the ending
+    SendMessageA(edit_, EM_SETSEL, 1, 1);
+    PARAFORMAT pf{};
+    pf.cbSize = sizeof pf;
+    SendMessageA(edit_, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+    EXPECT_EQ(pf.wAlignment, PFA_RIGHT);
+    EXPECT_EQ(BK_IsRTFHebrew(edit_, 0, 3), 1);
+    EXPECT_EQ(BK_IsRTFNewLine(edit_, static_cast<int>(first_end) - 5), 1);
+}
+
 // Not a check: saves what the control shows as a BMP when SEVIR_SHOT names a
 // file, so that a person can look at the rendering.
 TEST_F(RichTextTest, Screenshot)
 {
     const char* path = std::getenv("SEVIR_SHOT");
     if (!path || !*path) GTEST_SKIP();
-    RenderVerse("Genesis 1:1 ", kVerse);
+    OpenModule();
+    ASSERT_GT(BK_PripravText(BOOK_POSITION{0, 1, 1, 1}, 0), 0);
+    BK_ZobrazText(0);
     UpdateWindow(edit_);
     gui::PumpUntilIdle(200, 1500);
     RECT rc;

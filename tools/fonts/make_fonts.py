@@ -217,7 +217,7 @@ class Builder:
         # How far from the end of a small vowel the marks fall.
         target = statistics.median(w - center_x(l) for l, w in vowels)
         for code, (layer, width) in letters.items():
-            if ord("a") <= code <= ord("z"):
+            if chr(code) in "aehiouwr":  # the letters that carry marks
                 x0, _, x1, _ = bbox(layer)
                 d = width - (x0 + x1) / 2
                 shift = (target - d) * 0.6

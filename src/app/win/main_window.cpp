@@ -11,6 +11,7 @@
 #include "books/win/book_window.h"
 #include "app/win/win_message.h"
 #include "books/win/gdi_measurer.h"
+#include "text/win/display_fonts.h"
 #include "resource.h"
 
 HINSTANCE hInst = nullptr;
@@ -42,6 +43,10 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
         g_startup_aborted = true;
         return FALSE;  // the frame is destroyed and never shown
     }
+
+    // The Hebrew and Greek faces, from the program's fonts folder when the
+    // machine has none, before anything is measured or drawn.
+    LoadDisplayFonts();
 
     Iniciace();
     BK_UseGdiMeasurer();
@@ -145,6 +150,7 @@ void Main_OnDestroy(HWND)
         FreeLibrary(g_hRichEdLib);
         g_hRichEdLib = nullptr;
     }
+    UnloadDisplayFonts();
     g_hMDIClient = nullptr;
     hMain = nullptr;
     PostQuitMessage(0);
