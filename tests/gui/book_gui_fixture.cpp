@@ -50,13 +50,6 @@ void BookGuiTest::SetUp()
     dir_ = std::string(temp) + "sevir-book-gui";
     CreateDirectoryA(dir_.c_str(), nullptr);
     CreateDirectoryA((dir_ + "\\data").c_str(), nullptr);
-    // The display fonts, as an installation puts them on the machine.
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, sizeof exe);
-    std::string fonts(exe);
-    fonts = fonts.substr(0, fonts.find_last_of('\\')) + "\\fonts\\";
-    for (const char* f : {"HebrewUniversal.ttf", "HebrewUniversalS.ttf", "GreekUniversal.ttf"})
-        AddFontResourceExA((fonts + f).c_str(), FR_PRIVATE, nullptr);
     MoveWindow(frame(), 0, 0, 1000, 760, TRUE);
     WriteModules();
     Rescan();

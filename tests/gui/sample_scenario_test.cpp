@@ -71,14 +71,7 @@ protected:
         shots_ = Env("SEVIR_SHOT_DIR");
         GetCurrentDirectoryA(sizeof saved_, saved_);
         ASSERT_TRUE(SetCurrentDirectoryA(sample_.c_str())) << sample_;
-        // The display fonts, as an installation puts them on the machine.
-        char exe[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, exe, sizeof exe);
-        std::string fonts(exe);
-        fonts = fonts.substr(0, fonts.find_last_of('\\')) + "\\fonts\\";
-        for (const char* f : {"HebrewUniversal.ttf", "HebrewUniversalS.ttf", "GreekUniversal.ttf"})
-            AddFontResourceExA((fonts + f).c_str(), FR_PRIVATE, nullptr);
-        gui::FrameTest::SetUp();
+            gui::FrameTest::SetUp();
         MoveWindow(frame(), 0, 0, 1280, 800, TRUE);
         gui::PumpUntilIdle();
     }
