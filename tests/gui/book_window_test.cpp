@@ -384,3 +384,18 @@ TEST_F(BookGuiTest, HebrewLinesAreBrokenByMeasureAndRightAligned)
     EXPECT_EQ(pf.wAlignment, PFA_RIGHT);
     EXPECT_EQ(BK_IsRTFNewLine(view, BK_NewLineProbe(SCRIPT_HEBREW, 0, static_cast<int>(first.size()))), 1);
 }
+
+TEST_F(BookGuiTest, DoubleClickSelectsTheWordUnderTheMouse)
+{
+    Open("aaa.sbk");
+    HWND view = static_cast<HWND>(datawindow[0].hrichedit);
+    const std::string text = Text(0);
+    const int at = static_cast<int>(text.find("beginning")) + 3;
+    POINTL pt{};
+    SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), at);
+    SendMessageA(view, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x + 1, pt.y + 2));
+    gui::PumpUntilIdle();
+    DWORD start = 0, end = 0;
+    SendMessageA(view, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(text.substr(start, end - start), "beginning");
+}
