@@ -47,7 +47,8 @@ protected:
         old_ = SetMessageBoxHandler(Record);
         g_texts.clear();
         const char* base = std::getenv("SEVIR_TEST_TMP");
-        dir_ = (fs::path(base ? base : SEVIR_BINARY_DIR "/test-tmp") / "module-menu").string();
+        dir_ = (fs::path(base ? base : SEVIR_BINARY_DIR "/test-tmp") / (std::string("module-menu-") + ::testing::UnitTest::GetInstance()->current_test_info()->name()))
+                   .string();
         fs::remove_all(dir_);
         fs::create_directories(dir_ + "/data");
         Write("kjv.sbk", Book("KJV", {"OTGen", "OTExod", "NTMatt"}));
