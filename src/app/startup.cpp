@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <string>
 
 #include "app/catalogue.h"
@@ -41,8 +43,11 @@ bool CopyFileBytes(const std::string& from, const std::string& to)
     std::fclose(in);
     if (std::fclose(out) != 0) ok = false;
     if (ok) {
-        std::remove(to.c_str());  // rename does not replace on every platform
-        ok = std::rename(temp.c_str(), to.c_str()) == 0;
+        // Replaces the old copy in one step (on Windows too), so that a failed
+        // copy never leaves the user without one.
+        std::error_code ec;
+        std::filesystem::rename(temp, to, ec);
+        ok = !ec;
     }
     if (!ok) std::remove(temp.c_str());
     return ok;

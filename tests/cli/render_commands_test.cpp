@@ -40,7 +40,9 @@ protected:
     {
         if (!fs::exists(std::string(SEVIR_BINARY_DIR) + "/sevir-cli")) GTEST_SKIP() << "sevir-cli not built";
         const char* base = std::getenv("SEVIR_TEST_TMP");
-        dir_ = (fs::path(base ? base : SEVIR_BINARY_DIR "/test-tmp") / "cli-render").string();
+        // Test cases run in parallel: each has its own directory.
+        const std::string name = std::string("cli-render-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        dir_ = (fs::path(base ? base : SEVIR_BINARY_DIR "/test-tmp") / name).string();
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         modwriter::BookModule m;

@@ -17,7 +17,9 @@ protected:
     void SetUp() override
     {
         const char* base = std::getenv("SEVIR_TEST_TMP");
-        dir_ = (fs::path(base ? base : SEVIR_BINARY_DIR "/test-tmp") / "cli-ref").string();
+        // Test cases run in parallel: each has its own directory.
+        const std::string name = std::string("cli-ref-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        dir_ = (fs::path(base ? base : SEVIR_BINARY_DIR "/test-tmp") / name).string();
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         modwriter::BookModule m;

@@ -156,6 +156,8 @@ TEST(ImporterConvert, HebrewVerseAndRepairs) {
     std::string s = Conv(Profile::Strongs, "<transChange type=\"added\">a <divineName>b</transChange> c</q>", 1, &st);
     EXPECT_EQ(s, "|TUa B|Tu c");
     EXPECT_EQ(st.repaired, 1);
+    // What follows the end of the chapter is not part of the verse.
+    EXPECT_EQ(Conv(Profile::Study, "Amen. <chapter eID=\"Rev.22\"/><div><title>Glossary</title>abba</div>", 66), "Amen.");
     // A quotation that runs across verses is closed and reopened in each.
     ConvertStats st2;
     ConvertState state;

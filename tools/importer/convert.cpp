@@ -273,29 +273,17 @@ struct Frame {
 };
 
 // The Greek words behind a translation, in the order of the Greek text
-// (the "src" positions of the words).
+// (the "src" positions of the words). Words of Christ are not marked: their
+// format is the translation's text font, which cannot draw Greek codes.
 std::string GreekVerse(const std::vector<Token>& tokens, ConvertStats& stats) {
     struct GreekWord {
         int pos;
         std::string word;
         long strong = 0;
         std::string morph;
-        bool christ = false;
     };
     std::vector<GreekWord> words;
-    int christ_depth = 0;
-    std::vector<bool> q_stack;
     for (const Token& t : tokens) {
-        if (t.name == "q") {
-            if (t.kind == Token::Open) {
-                q_stack.push_back(t.Attr("who") == "Jesus");
-                if (q_stack.back()) ++christ_depth;
-            } else if (t.kind == Token::Close && !q_stack.empty()) {
-                if (q_stack.back()) --christ_depth;
-                q_stack.pop_back();
-            }
-            continue;
-        }
         if (t.name != "w" || (t.kind != Token::Open && t.kind != Token::Empty)) continue;
         WordInfo w = ReadWord(t);
         std::vector<long> greek_numbers;
@@ -307,31 +295,24 @@ std::string GreekVerse(const std::vector<Token>& tokens, ConvertStats& stats) {
             g.word = w.lemmas[i];
             if (i < greek_numbers.size()) g.strong = greek_numbers[i];
             if (i < w.morphs.size()) g.morph = w.morphs[i];
-            g.christ = christ_depth > 0;
             words.push_back(std::move(g));
         }
     }
     std::stable_sort(words.begin(), words.end(), [](const GreekWord& a, const GreekWord& b) { return a.pos < b.pos; });
     std::string out;
-    bool christ = false;
     int last_pos = -1;
     for (const GreekWord& g : words) {
         if (g.pos == last_pos) continue;  // one Greek word rendered by two English ones
         last_pos = g.pos;
-        if (g.christ != christ) {
-            out += g.christ ? "|TJ" : "|Tj";
-            christ = g.christ;
-        }
         EncodeStats es;
         std::string codes = ToGreekCodes(DecodeUtf8(g.word), &es);
         stats.dropped_chars += es.dropped;
         if (codes.empty()) continue;
-        if (!out.empty() && out.back() != 'J') out += ' ';
+        if (!out.empty()) out += ' ';
         out += codes;
         if (g.strong) out += "|RG" + std::to_string(g.strong) + "|Rg";
         if (!g.morph.empty()) out += "|MG" + g.morph + "|Mg";
     }
-    if (christ) out += "|Tj";
     return out;
 }
 
@@ -479,6 +460,9 @@ std::string VerseConverter::Convert(std::string_view markup, int book, ConvertSt
             continue;
         }
         const std::string& n = t.name;
+        // The end of the chapter ends the verse: what follows (a glossary after
+        // the last verse of a Bible) belongs to no verse.
+        if (n == "chapter" && (t.kind == Token::Close || (t.kind == Token::Empty && t.Has("eID")))) break;
         if (t.kind == Token::Close) {
             // Close the innermost matching element; elements left open inside it are mended.
             auto it = std::find_if(stack.rbegin(), stack.rend(), [&](const Frame& f) { return f.name == n; });
