@@ -8,6 +8,8 @@
 #include "app/message.h"
 #include "app/records.h"
 #include "books/sbk_reader.h"
+#include "books/verse_location.h"
+#include "cmdline/sync_names.h"
 
 void (*g_release_font)(FONT_HANDLE font) = nullptr;
 void (*g_module_file_closed)(int id_file) = nullptr;
@@ -17,6 +19,14 @@ namespace {
 bool ValidFile(int id_file)
 {
     return id_file >= 0 && id_file < MAX_DATAFILES;
+}
+
+// Index of the first window other than except that shows id_file, or -1.
+int FindDatawindowExcept(int id_file, int except)
+{
+    for (int i = 0; i < status.num_windows && i < MAX_DATAWINDOWS; ++i)
+        if (i != except && datawindow[i].id_file == id_file && !datawindow[i].infowindow) return i;
+    return -1;
 }
 
 } // namespace
@@ -160,4 +170,116 @@ int ZrusDatawindow(int id)
         !check(status.info_visible, status.id_info, &DATAWINDOW::infowindow))
         ReportBug(0, "Fatal error in ZrusDatawindow()");
     return 1;
+}
+
+int GetFirstReusableWindow(int focus)
+{
+    const int n = status.num_windows < MAX_DATAWINDOWS ? status.num_windows : MAX_DATAWINDOWS;
+    if (focus >= 0 && focus < n && datawindow[focus].reusable == 1) return focus;
+    for (int i = 0; i < n; ++i)
+        if (datawindow[i].reusable == 1) return i;
+    return -1;
+}
+
+namespace {
+
+bool IsPlainBookWindow(int i)
+{
+    if (i < 0 || i >= status.num_windows || i >= MAX_DATAWINDOWS) return false;
+    const DATAWINDOW& w = datawindow[i];
+    return w.type == MODULE_BOOK && !w.results && !w.infowindow;
+}
+
+// The sync name of window i's current book, copied (empty if none).
+void CurrentSync(int i, char out[9])
+{
+    out[0] = '\0';
+    const DATAWINDOW& w = datawindow[i];
+    const int b = w.book_position.book;
+    if (!w.book_info || b < 1 || b > w.books) return;
+    std::memcpy(out, w.book_info[b - 1].sync_name, 8);
+    out[8] = '\0';
+}
+
+void StartAtFirstVerse(int id)
+{
+    DATAWINDOW& w = datawindow[id];
+    w.book_position = BOOK_POSITION{id, 1, 1, 1};
+    w.offset = w.tag_data;
+}
+
+} // namespace
+
+int SetStartPosition(int id)
+{
+    if (id < 0 || id >= status.num_windows || id >= MAX_DATAWINDOWS) return 0;
+    DATAWINDOW& w = datawindow[id];
+    const int last = status.bk_last_book;
+    if (status.num_windows > 1 && last != id && IsPlainBookWindow(last) && datawindow[last].compare != 1) {
+        char sync[9];
+        CurrentSync(last, sync);
+        const int j = GetIndexOfSyncname(id, sync);
+        if (j >= 0) {
+            const BOOK_POSITION p{id, j + 1, datawindow[last].book_position.chapter,
+                                  datawindow[last].book_position.verse};
+            const int32_t offset = BK_HledejVers(p);
+            if (offset > 0) {
+                w.book_position = p;
+                w.offset = offset;
+                return 1;
+            }
+        }
+    }
+    StartAtFirstVerse(id);
+    return 0;
+}
+
+int GiveBookWindowModule(int wi, int k)
+{
+    if (wi < 0 || wi >= status.num_windows || wi >= MAX_DATAWINDOWS || !ValidFile(k)) return REPLACE_NOT_BOOK;
+    if (datafile[k].type != MODULE_BOOK || !IsPlainBookWindow(wi)) return REPLACE_NOT_BOOK;
+    DATAWINDOW& w = datawindow[wi];
+    const BOOK_POSITION remembered = w.book_position;
+    char sync[9];
+    CurrentSync(wi, sync);
+
+    const int old = w.id_file;
+    if (old != k) ReleaseModuleFile(old, wi);
+    std::free(w.book_info);
+    w.book_info = nullptr;
+    w.books = 0;
+
+    const int shared = FindDatawindowExcept(k, wi);
+    if (!(shared >= 0 && datafile[k].opened == 1 && datafile[k].file) && !OpenModuleFile(k)) {
+        // The old module is gone and the new one cannot be read: the window
+        // shows nothing and is closed by the caller.
+        w.id_file = k;
+        return REPLACE_FAILED;
+    }
+    datafile[k].opened = 1;
+    w.id_file = k;
+    w.type = datafile[k].type;
+    w.sync = 1;
+    w.no_jumps = 0;
+    if (!ScanSBKInfoEx(datafile[k].file, wi)) {
+        ShowMessageBoxId(nullptr, 10008, 10009, SV_MB_OK | SV_MB_ICONERROR, datafile[k].filename);
+        std::free(w.book_info);
+        w.book_info = nullptr;
+        w.books = 0;
+        return REPLACE_FAILED;
+    }
+    w.rtf_line = 0;
+    const int j = GetIndexOfSyncname(wi, sync);
+    int32_t offset = 0;
+    if (j >= 0) {
+        w.book_position = BOOK_POSITION{wi, j + 1, remembered.chapter, remembered.verse};
+        offset = BK_HledejVers(w.book_position);
+    }
+    if (offset <= 0) {
+        w.book_position = BOOK_POSITION{wi, 1, 1, 1};
+        offset = BK_HledejVers(w.book_position);
+        if (offset <= 0) offset = w.tag_data;
+    }
+    w.offset = offset;
+    return REPLACE_DONE;
 }

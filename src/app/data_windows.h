@@ -26,6 +26,26 @@ int FindDatawindow(int id_file);
 // when the header cannot be read (string 10008; the file is released again).
 int OpenBookDatawindow(int id_file);
 
+// focus when it is a valid index of a reusable window, else the first
+// reusable window, else -1.
+int GetFirstReusableWindow(int focus);
+
+// The starting place of the new book window id: when other windows exist and
+// the last active window is a book window not in comparison mode, the book
+// with its sync name at its chapter and verse. Returns 1 when that verse was
+// located (the window is then drawn at once); otherwise the window starts at
+// book 1, chapter 1, verse 1 and the module's first record, and 0 is returned.
+int SetStartPosition(int id);
+
+// Gives book window w the book module k, keeping the place by sync name.
+enum : int {
+    REPLACE_DONE = 1,         // w shows k
+    REPLACE_NOT_BOOK = 0,     // k is not a book module: nothing changed
+    REPLACE_FAILED = -1,      // k could not be opened or read: w has no
+                              // module any more and must be closed
+};
+int GiveBookWindowModule(int w, int k);
+
 // Releases the heap blocks and fonts of record id; returns 1.
 int FreeDatawindowMemory(int id);
 

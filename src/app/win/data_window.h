@@ -5,3 +5,31 @@
 
 // Window procedure of "DictionaryMDIChildWindowClass", shared by all data windows.
 LRESULT CALLBACK MDIChildWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Opens book module id_file in a new book window; returns 1, or 0 when the
+// window limit is reached (string 10004), the file cannot be opened or its
+// header cannot be read (string 10008).
+int CreateNewMDIChild(HWND hMDIClient, int id_file);
+
+// Automatic tiling when opt_resizing and opt_tile are on; returns 1.
+int UsporadejOkna();
+
+// The module command base + id_file: mode 0 opens the module (in a reusable
+// book window when there is one), mode 1 gives book window row the module.
+// Returns 1 when a window shows the module afterwards.
+int ProcessFileMenuCommand(int row, int base, int id, int mode);
+
+// Builds the module submenus (hSubmenuSBK, hSubmenuLEX, hSubmenuDIC,
+// hSubmenuAIX). Returns 1 when "library.cfg" was used, 0 when the flat
+// lists of the catalogue were built.
+int CreateDataFilesSubmenu();
+// Puts the module submenus into the Book, Lexicon, Dictionary and
+// Multimedia menus of the frame's menu bar.
+void AttachDataFilesSubmenus(HWND frame);
+
+// Index of the data window whose window is hwnd, or -1.
+int FindDatawindowOfHwnd(HWND hwnd);
+
+// Message to the frame: tile the children again and redraw the book
+// windows (posted when a window has gone).
+constexpr UINT WM_SEVIR_RETILE = WM_APP + 1;

@@ -5,7 +5,10 @@
 #include "app/lang.h"
 #include "app/message.h"
 #include "app/startup.h"
+#include "app/records.h"
 #include "app/win/data_window.h"
+#include "books/book_window.h"
+#include "books/win/book_window.h"
 #include "app/win/win_message.h"
 #include "books/win/gdi_measurer.h"
 #include "text/win/display_fonts.h"
@@ -47,6 +50,7 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
 
     Iniciace();
     BK_UseGdiMeasurer();
+    BK_InstallWindowHooks();
 
     CLIENTCREATESTRUCT ccs = {};
     ccs.hWindowMenu = nullptr;
@@ -57,14 +61,77 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MDICLIENT)),
                                    GetModuleHandleA(nullptr), &ccs);
     if (!g_hMDIClient) ShowMessageBox(hwnd, "Could not create MDI client.", "Error", SV_MB_OK | SV_MB_ICONERROR);
+    CreateDataFilesSubmenu();
+    AttachDataFilesSubmenus(hwnd);
     return TRUE;
+}
+
+bool ValidLastWindow()
+{
+    return status.num_windows > 0 && status.bk_last_book >= 0 && status.bk_last_book < status.num_windows;
+}
+
+// Sends command to the last active data window.
+void SendToLastWindow(int command)
+{
+    if (!ValidLastWindow()) return;
+    SendMessageA(static_cast<HWND>(datawindow[status.bk_last_book].hwnd), WM_COMMAND, MAKEWPARAM(command, 0), 0);
 }
 
 void Main_OnCommand(HWND hwnd, int id, HWND, UINT)
 {
+    if (id >= IDM_MODULE_BASE && id < IDM_MODULE_BASE + MAX_DATAFILES) {
+        ProcessFileMenuCommand(status.bk_last_book, IDM_MODULE_BASE, id, 0);
+        return;
+    }
+    if (id >= IDM_TAG_FIRST && id <= IDM_TAG_LAST) {
+        if (ValidLastWindow()) ProcessTagMenuCommand(status.bk_last_book, id);
+        BK_UpdateAllBookWindows();
+        UpdateButonStates();
+        return;
+    }
     switch (id) {
     case IDM_EXIT:
         PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        break;
+    case IDM_COMPARE:
+        SendToLastWindow(IDM_BK_COMPARE);
+        break;
+    case IDM_REUSABLE:
+        if (BK_IsBookWindow(status.bk_last_book) && datawindow[status.bk_last_book].compare != 1) {
+            DATAWINDOW& w = datawindow[status.bk_last_book];
+            w.reusable = w.reusable ? 0 : 1;
+        }
+        UpdateButonStates();
+        break;
+    case IDM_SHOW_ALL_TAGS:
+        SendToLastWindow(IDM_TAGS_ALL_ON);
+        BK_UpdateAllBookWindows();
+        break;
+    case IDM_HIDE_ALL_TAGS:
+        SendToLastWindow(IDM_TAGS_ALL_OFF);
+        BK_UpdateAllBookWindows();
+        break;
+    case IDM_WINDOW_CASCADE:
+        status.opt_tile = 0;
+        SendMessageA(g_hMDIClient, WM_MDICASCADE, 0, 0);
+        break;
+    case IDM_WINDOW_TILE_VERTICAL:
+    case IDM_WINDOW_TILE_HORIZONTAL:
+        status.opt_tile = 1;
+        status.opt_tile_vertical = id == IDM_WINDOW_TILE_VERTICAL ? 1 : 0;
+        SendMessageA(g_hMDIClient, WM_MDITILE, status.opt_tile_vertical ? MDITILE_VERTICAL : MDITILE_HORIZONTAL, 0);
+        break;
+    case IDM_WINDOW_AUTO_ARRANGE:
+        status.opt_resizing = status.opt_resizing ? 0 : 1;
+        UsporadejOkna();
+        break;
+    case IDM_WINDOW_CLOSE:
+        if (ValidLastWindow()) SendMessageA(static_cast<HWND>(datawindow[status.bk_last_book].hwnd), WM_CLOSE, 0, 0);
+        break;
+    case IDM_WINDOW_CLOSE_ALL:
+        for (int i = status.num_windows - 1; i >= 0; --i)
+            if (i < status.num_windows) SendMessageA(static_cast<HWND>(datawindow[i].hwnd), WM_CLOSE, 0, 0);
         break;
     default:
         break;
@@ -94,6 +161,14 @@ void Main_OnDestroy(HWND)
 LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+    case WM_SEVIR_RETILE:
+        UsporadejOkna();
+        BK_UpdateAllBookWindows();
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        if (HBRUSH brush = BK_ScrollTipBrush(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+            return reinterpret_cast<LRESULT>(brush);
+        break;
         HANDLE_MSG(hwnd, WM_CREATE, Main_OnCreate);
         HANDLE_MSG(hwnd, WM_COMMAND, Main_OnCommand);
         HANDLE_MSG(hwnd, WM_CLOSE, Main_OnClose);

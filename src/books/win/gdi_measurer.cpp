@@ -5,9 +5,17 @@
 
 namespace {
 
+// The rich-text control sizes its fonts by the em (half points at the
+// screen's resolution), so the measuring fonts are made by the em height too:
+// a font with tall ascenders, as the pointed Hebrew faces have, would measure
+// far too narrow if it were made by its cell height.
 HFONT MakeFont(const char* face, int rtf_size, int weight, BOOL italic, int charset)
 {
-    return CreateFontA(BK_MeasureFontHeight(rtf_size), 0, 0, 0, weight, italic, FALSE, FALSE,
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    const int em = MulDiv(rtf_size, dpi > 0 ? dpi : 96, 144);
+    return CreateFontA(em > 0 ? -em : BK_MeasureFontHeight(rtf_size), 0, 0, 0, weight, italic, FALSE, FALSE,
                        static_cast<DWORD>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
                        DEFAULT_PITCH, face);
 }

@@ -1,0 +1,178 @@
+// Scenarios on the sample library, run on demand (tools/book-screenshots):
+// screenshots of book windows and the time of a scroll step. Without
+// SEVIR_SAMPLE_DIR they are skipped.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/catalogue.h"
+#include "app/records.h"
+#include "app/win/data_window.h"
+#include "app/win/main_window.h"
+#include "books/book_window.h"
+#include "books/win/book_window.h"
+#include "cmdline/sync_names.h"
+#include "harness.h"
+#include "resource.h"
+
+namespace {
+
+std::string Env(const char* name)
+{
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+// Saves the frame as it is on the screen into a 24-bit BMP.
+bool SaveFrame(HWND frame, const std::string& path)
+{
+    RECT rc;
+    GetWindowRect(frame, &rc);
+    const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);
+    SelectObject(mem, old);
+    const int stride = (w * 3 + 3) & ~3;
+    BITMAPFILEHEADER fh{};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * h);
+    bool ok = false;
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+        ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 && std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
+             std::fwrite(bits, static_cast<std::size_t>(stride * h), 1, f) == 1;
+        std::fclose(f);
+    }
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+class SampleScenario : public gui::FrameTest {
+protected:
+    void SetUp() override
+    {
+        sample_ = Env("SEVIR_SAMPLE_DIR");
+        if (sample_.empty()) GTEST_SKIP() << "SEVIR_SAMPLE_DIR not set";
+        shots_ = Env("SEVIR_SHOT_DIR");
+        GetCurrentDirectoryA(sizeof saved_, saved_);
+        ASSERT_TRUE(SetCurrentDirectoryA(sample_.c_str())) << sample_;
+            gui::FrameTest::SetUp();
+        MoveWindow(frame(), 0, 0, 1280, 800, TRUE);
+        gui::PumpUntilIdle();
+    }
+    void TearDown() override
+    {
+        if (sample_.empty()) return;
+        gui::FrameTest::TearDown();
+        ResetGlobalRecords();
+        SetCurrentDirectoryA(saved_);
+    }
+    int Open(const char* file)
+    {
+        const int k = IsFileInDATAFILEArray(file, status.files_all);
+        EXPECT_GE(k, 0) << file;
+        Command(IDM_MODULE_BASE + k);
+        return status.num_windows - 1;
+    }
+    // Moves window i to sync name, chapter, verse and synchronises the others.
+    void GoTo(int i, const char* sync, int chapter, int verse)
+    {
+        const int j = GetIndexOfSyncname(i, sync);
+        ASSERT_GE(j, 0) << sync;
+        datawindow[i].book_position = BOOK_POSITION{i, j + 1, chapter, verse};
+        BK_UpdateOneBookWindow(i);
+        BK_NastavScroll(i);
+        BK_SyncBooks(i);
+        gui::PumpUntilIdle();
+    }
+    void Shot(const char* name)
+    {
+        if (shots_.empty()) return;
+        RedrawWindow(frame(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+        gui::PumpUntilIdle(200, 3000);
+        EXPECT_TRUE(SaveFrame(frame(), shots_ + "\\" + name + ".bmp")) << name;
+    }
+    void CloseAll()
+    {
+        Command(IDM_WINDOW_CLOSE_ALL);
+        ASSERT_EQ(status.num_windows, 0);
+    }
+
+    std::string sample_, shots_;
+    char saved_[MAX_PATH] = {};
+};
+
+} // namespace
+
+TEST_F(SampleScenario, Screenshots)
+{
+    ASSERT_GE(status.files_all, 6);
+    const int kjv = Open("kjv.sbk");
+    Open("web.sbk");
+    GoTo(kjv, "NTMatt", 5, 1);
+    Shot("kjv-web-tiled");
+
+    // All tags shown on the KJV: Strong's numbers, words of Christ, added words.
+    SendMessageA(g_hMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(datawindow[kjv].hwnd), 0);
+    gui::PumpUntilIdle();
+    Command(IDM_SHOW_ALL_TAGS);
+    EXPECT_EQ(GetAllTagsState(kjv), 1);
+    Shot("kjv-all-tags");
+    CloseAll();
+
+    const int wlc = Open("wlc.sbk");
+    GoTo(wlc, "OTGen", 1, 1);
+    const int tr = Open("tr.sbk");
+    GoTo(tr, "NTJohn", 1, 1);
+    Shot("wlc-tr-tiled");
+    CloseAll();
+
+    const int greek = Open("tr.sbk");
+    GoTo(greek, "NTJohn", 1, 1);
+    Command(IDM_SHOW_ALL_TAGS);
+    Shot("tr-all-tags");
+}
+
+TEST_F(SampleScenario, ScrollStepTiming)
+{
+    // A 1000 x 800 book window on the KJV with its tags shown.
+    MoveWindow(frame(), 0, 0, 1040, 900, TRUE);
+    const int id = Open("kjv.sbk");
+    Command(IDM_SHOW_ALL_TAGS);
+    HWND child = static_cast<HWND>(datawindow[id].hwnd);
+    ShowWindow(child, SW_SHOWNORMAL);
+    MoveWindow(child, 0, 0, 1000, 800, TRUE);
+    gui::PumpUntilIdle();
+    GoTo(id, "OTGen", 1, 1);
+    auto measure = [&](int code, int steps) {
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < steps; ++i) SendMessageA(child, WM_VSCROLL, MAKEWPARAM(code, 0), 0);
+        const auto end = std::chrono::steady_clock::now();
+        return std::chrono::duration<double, std::milli>(end - start).count() / steps;
+    };
+    datawindow[id].scroll_verse = 1;
+    const double line = measure(SB_LINEDOWN, 100);
+    const double page = measure(SB_PAGEDOWN, 30);
+    datawindow[id].scroll_verse = 0;
+    GoTo(id, "OTGen", 1, 1);
+    const double by_lines = measure(SB_LINEDOWN, 100);
+    std::printf("scroll step, 1000 x 800 window, KJV with tags: line (by verses) %.2f ms, page %.2f ms, "
+                "line (by lines) %.2f ms\n",
+                line, page, by_lines);
+    SUCCEED();
+}
