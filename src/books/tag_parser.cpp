@@ -205,7 +205,10 @@ struct Parser {
                                     : b == 'h' ? &DATAWINDOW::show_tag_strong_hebrew
                                                : &DATAWINDOW::show_tag_strong_greek;
             if (!Flag(flag)) {
-                Flush(run, i);
+                // Hidden: a reference is still written, resolved, in the
+                // surrounding format; a Strong's number is left out (its
+                // digits would stick to the word before them).
+                if (b == 'r') EmitReference(run, i);
                 return next;
             }
             if (b == 'r')

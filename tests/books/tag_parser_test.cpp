@@ -143,9 +143,10 @@ TEST_F(TagParserTest, ExampleVerseShownAndWithClassesHidden)
                             " said, \\plain\\f3\\fs21\\cf7 Follow me\\ql\\plain\\f3\\fs21\\cf0 .\r\n\\par");
     datawindow[0].show_tag_strong_greek = 0;
     datawindow[0].show_tag_christ = 0;
-    EXPECT_EQ(Parse(verse), kBase + "Jesus2424 said, Follow me.\r\n\\par");
+    // Hidden Strong's numbers are left out: their digits would stick to the word.
+    EXPECT_EQ(Parse(verse), kBase + "Jesus said, Follow me.\r\n\\par");
     EXPECT_EQ(Parse("plain text, no tags"), kBase + "plain text, no tags\r\n\\par");
-    EXPECT_EQ(Parse(verse, 1), "\\plain\\f3\\fs21\\cf23 Jesus2424 said, Follow me.\r\n");
+    EXPECT_EQ(Parse(verse, 1), "\\plain\\f3\\fs21\\cf23 Jesus said, Follow me.\r\n");
     EXPECT_TRUE(g_boxes.empty());
 }
 
@@ -202,7 +203,9 @@ TEST_F(TagParserTest, ReferencesAreResolvedAgainstTheBookTable)
     EXPECT_EQ(Parse("|RRNTMatt:5:3|Rr"), kBase + " {\\ul\\f3\\fs16\\cf13NTMatt5:3}" + kBase + "\r\n\\par");
     EXPECT_EQ(Parse("|RRnocolon|Rr"), kBase + " {\\ul\\f3\\fs16\\cf13nocolon}" + kBase + "\r\n\\par");
     datawindow[0].show_tag_reference = 0;
-    EXPECT_EQ(Parse("see |RROTGen:1:1|Rr."), kBase + "see OTGen:1:1.\r\n\\par");
+    // Hidden references are plain text, still resolved against the book table.
+    EXPECT_EQ(Parse("see |RROTGen:1:1|Rr."), kBase + "see Gn\\~1:1.\r\n\\par");
+    EXPECT_EQ(Parse("|RRNTMatt:5:3|Rr"), kBase + "NTMatt5:3\r\n\\par");
 }
 
 TEST_F(TagParserTest, StrongsNumbersAndSearchHits)
