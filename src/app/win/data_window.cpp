@@ -79,58 +79,93 @@ void Book_OnActivate(int id)
     UpdateStatusBar(id, -1);
 }
 
-LRESULT BookWindowProc(int id, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+BOOL Book_OnCreate(HWND, LPCREATESTRUCT) { return TRUE; }
+
+void Book_OnClose(HWND hwnd)
 {
-    switch (msg) {
-    case WM_CREATE:
-        return 0;
-    case WM_CLOSE:
-        if (SearchDialogOpen()) {
-            MessageBeep(MB_OK);
-            return 0;
-        }
-        break;
-    case WM_DESTROY:
-        Book_OnDestroy(id);
-        return 0;
-    case WM_SIZE:
+    // A search over the open modules must not lose its window.
+    if (SearchDialogOpen()) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    FORWARD_WM_CLOSE(hwnd, DefMDIChildProcA);
+}
+
+void Book_OnDestroyMessage(HWND hwnd)
+{
+    const int id = FindDatawindowOfHwnd(hwnd);
+    if (id >= 0) Book_OnDestroy(id);
+}
+
+void Book_OnSize(HWND hwnd, UINT state, int cx, int cy)
+{
+    const int id = FindDatawindowOfHwnd(hwnd);
+    if (id >= 0) {
         LayoutBookWindow(id);
-        if (wParam != SIZE_MINIMIZED) {
+        if (state != SIZE_MINIMIZED) {
             BK_UpdateOneBookWindow(id);
             BK_NastavScroll(id);
         }
-        break;
-    case WM_MDIACTIVATE:
-        if (reinterpret_cast<HWND>(lParam) == hwnd) Book_OnActivate(id);
-        break;
-    case WM_SETFOCUS:
-        if (datawindow[id].hrichedit) SetFocus(static_cast<HWND>(datawindow[id].hrichedit));
-        return 0;
-    case WM_KEYDOWN: {
-        int code = -1;
-        switch (wParam) {
-        case VK_DOWN: code = SB_LINEDOWN; break;
-        case VK_UP: code = SB_LINEUP; break;
-        case VK_NEXT: code = SB_PAGEDOWN; break;
-        case VK_PRIOR: code = SB_PAGEUP; break;
-        default: break;
-        }
-        if (code < 0) break;
-        const int last = status.bk_last_book;
-        if (last >= 0 && last < status.num_windows && datawindow[last].hwnd)
-            SendMessageA(static_cast<HWND>(datawindow[last].hwnd), WM_VSCROLL, MAKEWPARAM(code, 0), 0);
-        return 0;
     }
-    case WM_VSCROLL:
-        BK_OnVScroll(id, LOWORD(wParam));
-        return 0;
-    case WM_COMMAND:
-        if (BK_ProcessContextCommand(id, LOWORD(wParam))) return 0;
-        break;
+    FORWARD_WM_SIZE(hwnd, state, cx, cy, DefMDIChildProcA);
+}
+
+void Book_OnMDIActivate(HWND hwnd, BOOL active, HWND activated, HWND deactivated)
+{
+    const int id = FindDatawindowOfHwnd(hwnd);
+    if (id >= 0 && activated == hwnd) Book_OnActivate(id);
+    (void)active;  // the message carries only the two windows
+    FORWARD_WM_MDIACTIVATE(hwnd, active, activated, deactivated, DefMDIChildProcA);
+}
+
+void Book_OnSetFocus(HWND hwnd, HWND)
+{
+    const int id = FindDatawindowOfHwnd(hwnd);
+    if (id >= 0 && datawindow[id].hrichedit) SetFocus(static_cast<HWND>(datawindow[id].hrichedit));
+}
+
+void Book_OnKey(HWND hwnd, UINT vk, BOOL down, int repeat, UINT flags)
+{
+    // Keys that scroll go to the book window last active, like the scroll bar.
+    const int code = BK_ScrollCodeOfKey(vk);
+    if (code < 0) {
+        FORWARD_WM_KEYDOWN(hwnd, vk, repeat, flags, DefMDIChildProcA);
+        return;
+    }
+    (void)down;
+    const int last = status.bk_last_book;
+    if (last >= 0 && last < status.num_windows && datawindow[last].hwnd)
+        SendMessageA(static_cast<HWND>(datawindow[last].hwnd), WM_VSCROLL, MAKEWPARAM(code, 0), 0);
+}
+
+void Book_OnVScroll(HWND hwnd, HWND, UINT code, int)
+{
+    const int id = FindDatawindowOfHwnd(hwnd);
+    if (id >= 0) BK_OnVScroll(id, static_cast<int>(code));
+}
+
+void Book_OnCommand(HWND hwnd, int command, HWND control, UINT notify)
+{
+    const int id = FindDatawindowOfHwnd(hwnd);
+    if (id >= 0 && BK_ProcessContextCommand(id, command)) return;
+    FORWARD_WM_COMMAND(hwnd, command, control, notify, DefMDIChildProcA);
+}
+
+LRESULT BookWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+        HANDLE_MSG(hwnd, WM_CREATE, Book_OnCreate);
+        HANDLE_MSG(hwnd, WM_CLOSE, Book_OnClose);
+        HANDLE_MSG(hwnd, WM_DESTROY, Book_OnDestroyMessage);
+        HANDLE_MSG(hwnd, WM_SIZE, Book_OnSize);
+        HANDLE_MSG(hwnd, WM_MDIACTIVATE, Book_OnMDIActivate);
+        HANDLE_MSG(hwnd, WM_SETFOCUS, Book_OnSetFocus);
+        HANDLE_MSG(hwnd, WM_KEYDOWN, Book_OnKey);
+        HANDLE_MSG(hwnd, WM_VSCROLL, Book_OnVScroll);
+        HANDLE_MSG(hwnd, WM_COMMAND, Book_OnCommand);
     default:
-        break;
+        return DefMDIChildProcA(hwnd, msg, wParam, lParam);
     }
-    return DefMDIChildProcA(hwnd, msg, wParam, lParam);
 }
 
 // Attaches the built submenus: stack of open submenus per level.
@@ -207,7 +242,7 @@ LRESULT CALLBACK MDIChildWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
         }
         return DefMDIChildProcA(hwnd, msg, wParam, lParam);
     }
-    return BookWindowProc(id, hwnd, msg, wParam, lParam);
+    return BookWindowProc(hwnd, msg, wParam, lParam);
 }
 
 int CreateNewMDIChild(HWND hMDIClient, int id_file)

@@ -455,51 +455,88 @@ void BK_OnVScroll(int id, int code)
     if (moved) AfterVerseStep(id);
 }
 
+int BK_ScrollCodeOfKey(unsigned vk)
+{
+    switch (vk) {
+    case VK_DOWN: return SB_LINEDOWN;
+    case VK_UP: return SB_LINEUP;
+    case VK_NEXT: return SB_PAGEDOWN;
+    case VK_PRIOR: return SB_PAGEUP;
+    default: return -1;
+    }
+}
+
+namespace {
+
+// The view's own procedure, for what the book window leaves to it.
+WNDPROC OldProcOf(HWND view)
+{
+    const int id = WindowOfView(view);
+    return id >= 0 ? reinterpret_cast<WNDPROC>(datawindow[id].OldRichProc)
+                   : reinterpret_cast<WNDPROC>(GetPropA(view, kOldProcProperty));
+}
+
+LRESULT CallOldProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcA(OldProcOf(view), view, message, wParam, lParam);
+}
+
+// Scrolling keys and the wheel scroll the book window last active.
+void Rich_OnKey(HWND view, UINT vk, BOOL, int repeat, UINT flags)
+{
+    const int code = BK_ScrollCodeOfKey(vk);
+    if (code < 0) {
+        FORWARD_WM_KEYDOWN(view, vk, repeat, flags, CallOldProc);
+        return;
+    }
+    if (HWND target = Frame(status.bk_last_book)) SendMessageA(target, WM_VSCROLL, MAKEWPARAM(code, 0), 0);
+}
+
+void Rich_OnMouseWheel(HWND view, int x, int y, int delta, UINT keys)
+{
+    if (status.wheel != 1) {
+        FORWARD_WM_MOUSEWHEEL(view, x, y, delta, keys, CallOldProc);
+        return;
+    }
+    // Exactly one notch moves one line; other amounts are ignored.
+    HWND target = Frame(status.bk_last_book);
+    if (target && delta == -WHEEL_DELTA) SendMessageA(target, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+    if (target && delta == WHEEL_DELTA) SendMessageA(target, WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0), 0);
+}
+
+void Rich_OnLButtonDblClk(HWND view, BOOL, int x, int y, UINT)
+{
+    SelectWordAt(WindowOfView(view), view, x, y);
+}
+
+void Rich_OnRButtonDown(HWND view, BOOL, int x, int y, UINT)
+{
+    ShowContextMenu(WindowOfView(view), view, x, y);
+}
+
+} // namespace
+
 LRESULT CALLBACK BK_RichProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const int id = WindowOfView(hwnd);
-    WNDPROC old = id >= 0 ? reinterpret_cast<WNDPROC>(datawindow[id].OldRichProc)
-                          : reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOldProcProperty));
+    WNDPROC old = OldProcOf(hwnd);
     if (!old) return DefMDIChildProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         RemovePropA(hwnd, kOldProcProperty);
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
         return CallWindowProcA(old, hwnd, message, wParam, lParam);
     }
-    if (id < 0) return CallWindowProcA(old, hwnd, message, wParam, lParam);
+    // During destruction the record is gone before the view: the view then
+    // only gets its own handling.
+    if (WindowOfView(hwnd) < 0) return CallWindowProcA(old, hwnd, message, wParam, lParam);
 
     switch (message) {
-    case WM_KEYDOWN: {
-        int code = -1;
-        switch (wParam) {
-        case VK_DOWN: code = SB_LINEDOWN; break;
-        case VK_UP: code = SB_LINEUP; break;
-        case VK_NEXT: code = SB_PAGEDOWN; break;
-        case VK_PRIOR: code = SB_PAGEUP; break;
-        default: break;
-        }
-        if (code < 0) break;
-        if (HWND target = Frame(status.bk_last_book)) SendMessageA(target, WM_VSCROLL, MAKEWPARAM(code, 0), 0);
-        return 0;
-    }
-    case WM_MOUSEWHEEL: {
-        if (status.wheel != 1) break;
-        const int delta = GET_WHEEL_DELTA_WPARAM(wParam);
-        HWND target = Frame(status.bk_last_book);
-        if (target && delta == -WHEEL_DELTA) SendMessageA(target, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
-        if (target && delta == WHEEL_DELTA) SendMessageA(target, WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0), 0);
-        return 0;
-    }
-    case WM_LBUTTONDBLCLK:
-        SelectWordAt(id, hwnd, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        return 0;
-    case WM_RBUTTONDOWN:
-        ShowContextMenu(id, hwnd, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        return 0;
+        HANDLE_MSG(hwnd, WM_KEYDOWN, Rich_OnKey);
+        HANDLE_MSG(hwnd, WM_MOUSEWHEEL, Rich_OnMouseWheel);
+        HANDLE_MSG(hwnd, WM_LBUTTONDBLCLK, Rich_OnLButtonDblClk);
+        HANDLE_MSG(hwnd, WM_RBUTTONDOWN, Rich_OnRButtonDown);
     default:
-        break;
+        return CallWindowProcA(old, hwnd, message, wParam, lParam);
     }
-    return CallWindowProcA(old, hwnd, message, wParam, lParam);
 }
 
 void BK_SubclassRichEdit(int id, HWND view)

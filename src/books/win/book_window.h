@@ -45,6 +45,9 @@ int BK_ProcessContextCommand(int id, int command);
 // Book-window scrolling: a vertical scroll request (SB_*) for window id.
 void BK_OnVScroll(int id, int code);
 
+// The scroll-bar code of a scrolling key (Up, Down, Page Up, Page Down), or -1.
+int BK_ScrollCodeOfKey(unsigned vk);
+
 // The rich-text view's replaced procedure.
 LRESULT CALLBACK BK_RichProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Replaces the procedure of view, keeping the old one in record id and on
