@@ -12,3 +12,8 @@ const char* BuiltinString(int id);
 
 // The whole table, sorted by id.
 const BUILTIN_STRING* BuiltinStringTable(int* count);
+
+// One part of the table in its source order: the menu labels (menu.def), the
+// dialog control texts (dialogs.def) or the numbered strings (strings_en.inc).
+enum BUILTIN_GROUP { BUILTIN_MENU, BUILTIN_DIALOG, BUILTIN_STRINGS };
+const BUILTIN_STRING* BuiltinStringGroup(BUILTIN_GROUP group, int* count);

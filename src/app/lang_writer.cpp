@@ -3,42 +3,9 @@
 #include <cstdio>
 #include <iterator>
 
-#include "resource.h"
+#include "app/builtin_strings.h"
 
 namespace {
-
-struct Entry {
-    int id;
-    const char* text;
-};
-
-const Entry g_menu[] = {
-#define MENU_POPUP(id, text) {id, text},
-#define MENU_POPUP_GRAYED(id, text) {id, text},
-#define MENU_ITEM(id, text) {id, text},
-#define MENU_ITEM_GRAYED(id, text) {id, text},
-#define MENU_SEPARATOR()
-#define MENU_END()
-#include "menu.def"
-#undef MENU_POPUP
-#undef MENU_POPUP_GRAYED
-#undef MENU_ITEM
-#undef MENU_ITEM_GRAYED
-#undef MENU_SEPARATOR
-#undef MENU_END
-};
-
-const Entry g_dialog[] = {
-#define DLG_TEXT(id, text) {id, text},
-#include "dialogs.def"
-#undef DLG_TEXT
-};
-
-const Entry g_strings[] = {
-#define STR(id, text) {id, text},
-#include "app/strings_en.inc"
-#undef STR
-};
 
 const char* const g_header[] = {
     "English",
@@ -74,11 +41,11 @@ void Line(std::string& out, const std::string& text)
     out += "\r\n";
 }
 
-void Section(std::string& out, const char* title, const Entry* begin, const Entry* end)
+void Section(std::string& out, const char* title, const BUILTIN_STRING* begin, const BUILTIN_STRING* end)
 {
     Line(out, "");
     Line(out, std::string("; ") + title);
-    for (const Entry* e = begin; e != end; ++e) {
+    for (const BUILTIN_STRING* e = begin; e != end; ++e) {
         std::string text = LANG_EscapeText(e->text);
         if (static_cast<int>(text.size()) > LANG_MAX_TEXT) {
             // Too long for a string line: the program shows its built-in text.
@@ -109,11 +76,14 @@ std::string LANG_MakeEnglishLngText()
 {
     std::string out;
     for (const char* h : g_header) Line(out, std::string(";") + h);
-    Section(out, "Menu: popups by the number one above the item before them, items by command id",
-            std::begin(g_menu), std::end(g_menu));
-    Section(out, "Dialog controls, by control id", std::begin(g_dialog), std::end(g_dialog));
-    Section(out, "Messages, captions, tool-tips, book names, character table, morphology, tips",
-            std::begin(g_strings), std::end(g_strings));
+    int n = 0;
+    const BUILTIN_STRING* menu = BuiltinStringGroup(BUILTIN_MENU, &n);
+    Section(out, "Menu: popups by the number one above the item before them, items by command id", menu, menu + n);
+    const BUILTIN_STRING* dialog = BuiltinStringGroup(BUILTIN_DIALOG, &n);
+    Section(out, "Dialog controls, by control id", dialog, dialog + n);
+    const BUILTIN_STRING* strings = BuiltinStringGroup(BUILTIN_STRINGS, &n);
+    Section(out, "Messages, captions, tool-tips, book names, character table, morphology, tips", strings,
+            strings + n);
     return out;
 }
 
