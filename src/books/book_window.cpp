@@ -191,6 +191,23 @@ int BK_NewLineProbe(int language, int line_start, int line_length)
     return line_start + line_length - 1;
 }
 
+// Moves book window k to the book of sync name `sync` at chapter:verse.
+// A module without that book stays; a verse it lacks gives the window the
+// new position but keeps the old text. Returns 1 when the window was redrawn.
+static int FollowTo(int k, const char* sync, int32_t chapter, int32_t verse)
+{
+    const int j = GetIndexOfSyncname(k, sync);
+    if (j < 0) return 0;
+    DATAWINDOW& w = datawindow[k];
+    w.book_position = BOOK_POSITION{k, j + 1, chapter, verse};
+    const int32_t offset = BK_HledejVers(w.book_position);
+    if (offset <= 0) return 0;
+    w.offset = offset;
+    w.rtf_line = 0;
+    Redraw(k);
+    return 1;
+}
+
 int BK_SyncBooks(int id)
 {
     const char* name = BK_CurrentSyncName(id);
@@ -201,16 +218,7 @@ int BK_SyncBooks(int id)
     int redrawn = 0;
     for (int k = 0; k < status.num_windows && k < MAX_DATAWINDOWS; ++k) {
         if (k == id || !BK_IsBookWindow(k) || !BK_WindowFile(k) || datawindow[k].sync != 1) continue;
-        const int j = GetIndexOfSyncname(k, sync);
-        if (j < 0) continue;
-        DATAWINDOW& w = datawindow[k];
-        w.book_position = BOOK_POSITION{k, j + 1, source.chapter, source.verse};
-        const int32_t offset = BK_HledejVers(w.book_position);
-        if (offset <= 0) continue;
-        w.offset = offset;
-        w.rtf_line = 0;
-        Redraw(k);
-        ++redrawn;
+        redrawn += FollowTo(k, sync, source.chapter, source.verse);
     }
     return redrawn;
 }
@@ -225,15 +233,7 @@ int BK_SyncBooks2(BOOK_POSITION position, const char* sync_name)
         if (!BK_IsBookWindow(k) || !BK_WindowFile(k)) continue;
         DATAWINDOW& w = datawindow[k];
         if (w.sync != 1 || w.no_jumps == 1) continue;
-        const int j = GetIndexOfSyncname(k, sync);
-        if (j < 0) continue;
-        w.book_position = BOOK_POSITION{k, j + 1, position.chapter, position.verse};
-        const int32_t offset = BK_HledejVers(w.book_position);
-        if (offset <= 0) continue;
-        w.offset = offset;
-        w.rtf_line = 0;
-        Redraw(k);
-        ++redrawn;
+        redrawn += FollowTo(k, sync, position.chapter, position.verse);
     }
     return redrawn;
 }

@@ -6,29 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include "app/cli_test_util.h"
 #include "modwriter/modwriter.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct CliRun {
-    std::string out;
-    int status;
-};
-
-CliRun Cli(const std::string& args)
-{
-    std::string cmd = std::string(SEVIR_BINARY_DIR) + "/sevir-cli " + args + " 2>&1";
-    CliRun r{"", -1};
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
-    int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
-}
+CliResult Cli(const std::string& args) { return RunCli(args, " 2>&1"); }
 
 class CliBookTest : public ::testing::Test {
 protected:
@@ -64,7 +49,7 @@ protected:
 
 TEST_F(CliBookTest, InfoPrintsTheHeaderInOrder)
 {
-    CliRun r = Cli("info " + file_);
+    CliResult r = Cli("info " + file_);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
               "abbrev=KJV\ntitle=King James Version\nlanguage=0\nbooks=2\ntag_info=1144\ntag_data=1172\n"
@@ -104,7 +89,7 @@ TEST_F(CliBookTest, CatalogListsEveryPath)
     modwriter::BookModule other;
     other.info = {{"IT", "Other"}, {"IA", "zed"}};
     ASSERT_TRUE(modwriter::WriteFileAtomic(dir_ + "/second/data/other.sbk", modwriter::BuildBookModule(other)));
-    CliRun r = Cli("catalog " + dir_ + "/lib " + dir_ + "/second");
+    CliResult r = Cli("catalog " + dir_ + "/lib " + dir_ + "/second");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
               "0\t1\tBDB\tbdb.lex\t0\tBrown Driver Briggs\n"

@@ -1,6 +1,4 @@
 // sevir-cli tags and render over a module file: exact output.
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -8,29 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include "app/cli_test_util.h"
 #include "modwriter/modwriter.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct CliOut {
-    std::string out;
-    int status;
-};
-
-CliOut Cli(const std::string& args, const char* redirect = " 2>/dev/null")
-{
-    std::string cmd = std::string(SEVIR_BINARY_DIR) + "/sevir-cli " + args + redirect;
-    CliOut r{"", -1};
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
-    int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
-}
+CliResult Cli(const std::string& args, const char* redirect = " 2>/dev/null") { return RunCli(args, redirect); }
 
 const std::string kBase = "\\ql\\plain\\f3\\fs21\\cf0 ";
 
@@ -58,7 +41,7 @@ protected:
     }
     std::string Tags(const std::string& text, const std::string& options = "")
     {
-        CliOut r = Cli("tags " + file_ + " '" + text + "' " + options);
+        CliResult r = Cli("tags " + file_ + " '" + text + "' " + options);
         EXPECT_EQ(r.status, 0) << options;
         return r.out;
     }
@@ -86,7 +69,7 @@ TEST_F(CliRenderTest, TagsWritesExactlyTheParsedBytes)
 
 TEST_F(CliRenderTest, TagsReportsCorruptedTextOnStderr)
 {
-    CliOut r = Cli("tags " + file_ + " 'a|Tn' --show-all", " 2>&1 >/dev/null");
+    CliResult r = Cli("tags " + file_ + " 'a|Tn' --show-all", " 2>&1 >/dev/null");
     EXPECT_EQ(r.out, "Error in file: File is corrupted!\nNear the text, which is displayed are errors.\nProbably, tags "
                      "in verse are not paired well.\n\nPlease contact author of the program or author of the file.\n");
     EXPECT_EQ(Tags("a|Tn", "--show-all"), kBase + "a" + kBase);
@@ -94,7 +77,7 @@ TEST_F(CliRenderTest, TagsReportsCorruptedTextOnStderr)
 
 TEST_F(CliRenderTest, RenderWritesTheDocumentAndTheVerseCount)
 {
-    CliOut r = Cli("render " + file_ + " 1 1 1 --width 1000 --height 800");
+    CliResult r = Cli("render " + file_ + " 1 1 1 --width 1000 --height 800");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("{\\rtf1\\ansi\\deff0", 0), 0u);
     const std::string label = "\\plain\\f3\\fs21\\cf2 ";
