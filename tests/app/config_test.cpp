@@ -434,3 +434,21 @@ TEST_F(ConfigTest, StartupReadsTheFileOfTheCurrentDirectoryAndExitWritesIt)
     fs::current_path(before);
     SetMessageBoxHandler(old);
 }
+
+TEST_F(ConfigTest, FromReadOnlyMediaTheFileLivesInTheWindowsDirectory)
+{
+    const std::string program = TempDir("cd-program"), windows = TempDir("cd-windows");
+    SetupDataPaths(program);
+    SetupReadOnlyMedia(1, windows, program);
+    EXPECT_EQ(SevirCfgPath(), windows + "/sevir.cfg");
+    status.tree_width = 211;
+    EXPECT_EQ(WriteSevirCfg(), 1);
+    EXPECT_TRUE(fs::exists(windows + "/sevir.cfg"));
+    EXPECT_FALSE(fs::exists(program + "/sevir.cfg"));
+
+    ResetGlobalRecords();
+    SetupDataPaths(program);
+    SetupReadOnlyMedia(1, windows, program);
+    EXPECT_EQ(ReadSevirCfg(list_, MAX_CFG_WINDOWS), 0);
+    EXPECT_EQ(status.tree_width, 211);
+}

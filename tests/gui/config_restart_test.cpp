@@ -61,10 +61,10 @@ protected:
         GetCurrentDirectoryA(sizeof old_, old_);
         ASSERT_TRUE(SetCurrentDirectoryA(dir_.c_str()));
         hInst = GetModuleHandleA(nullptr);
-        static bool registered = false;
-        if (!registered) {
+        WNDCLASSEXA known = {};
+        known.cbSize = sizeof known;
+        if (!GetClassInfoExA(hInst, kMainClassName, &known)) {
             ASSERT_TRUE(RegisterSevirClasses(hInst));
-            registered = true;
         }
     }
     void TearDown() override

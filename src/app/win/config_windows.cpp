@@ -161,10 +161,15 @@ int OpenWindowsAccordingCFG(CFG_WINDOW* list, int n)
         ++opened;
         UpdateButonStates();
     }
-    // Automatic tiling arranges the windows once they are all there.
-    if (opened > 0 && status.opt_resizing == 1 && status.opt_tile == 1) {
-        UsporadejOkna();
-        BK_UpdateAllBookWindows();
+    // Automatic tiling arranges the windows once they are all there; at
+    // start-up the frame is not shown yet and tiling waits until it is.
+    if (opened > 0 && status.opt_resizing == 1 && status.opt_tile == 1 && hMain) {
+        if (IsWindowVisible(hMain)) {
+            UsporadejOkna();
+            BK_UpdateAllBookWindows();
+        } else {
+            PostMessageA(hMain, WM_SEVIR_RETILE, 0, 0);
+        }
     }
     return opened;
 }
