@@ -16,7 +16,6 @@ MessageBoxHandler g_previous = nullptr;
 int Record(void*, const char* text, const char* caption, unsigned flags)
 {
     g_boxes.push_back(RecordedBox{text ? text : "", caption ? caption : "", flags});
-    std::printf("BOX: %s / %s\n", caption ? caption : "", text ? text : "");
     return g_answer;
 }
 
