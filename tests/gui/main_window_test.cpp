@@ -13,7 +13,6 @@
 #include "app/catalogue.h"
 #include "app/lang.h"
 #include "app/records.h"
-#include "app/web_addresses.h"
 #include "app/win/data_window.h"
 #include "app/win/frame_controls.h"
 #include "app/win/lang_window.h"
@@ -572,15 +571,8 @@ TEST_F(MainWindowTest, ToolTipsOnlyWhileSwitchedOn)
     EXPECT_EQ(tip(hToolBar2, IDM_SHOW_TREE), "");
 }
 
-TEST_F(MainWindowTest, DoubledBackslashesAndAnchoredControls)
+TEST_F(MainWindowTest, AnchoredControlsFollowTheDialog)
 {
-    char path[32] = "C:\\a\\b";
-    EXPECT_EQ(ZdvojLomitka(path, sizeof path), 1);
-    EXPECT_STREQ(path, "C:\\\\a\\\\b");
-    char small[10] = "C:\\a\\b";  // 6 characters and 2 more would reach 8 < 10
-    EXPECT_EQ(ZdvojLomitka(small, 8), 0);
-    EXPECT_STREQ(small, "C:\\a\\b");
-
     // A dialog-like window with three controls anchored three ways.
     HWND dlg = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, frame(), nullptr, hInst, nullptr);
     ASSERT_NE(dlg, nullptr);
@@ -608,4 +600,41 @@ TEST_F(MainWindowTest, DoubledBackslashesAndAnchoredControls)
     EXPECT_EQ(rect(3), (std::vector<LONG>{10, 70, 50, 90}));
     DAI_Free(list);
     DestroyWindow(dlg);
+}
+
+namespace {
+
+int FakeRecord(int id, int* image, char* text, int size)
+{
+    *image = 1;
+    std::snprintf(text, static_cast<std::size_t>(size), "%d/%d [%s] %d/%d", 2, 5, "LEX", 17, 900);
+    return id == 0 ? 1 : 0;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, LexiconAndDictionaryPartIsOwnerDrawn)
+{
+    // A lexicon window as its subsystem records it; the frame only draws
+    // what the provider reports.
+    status.num_windows = 1;
+    datawindow[0].type = MODULE_LEXICON;
+    SetStatusRecordProvider(FakeRecord);
+    UpdateStatusBar(0, 1);
+    EXPECT_EQ(LastStatusPicture().id, 0);
+    EXPECT_EQ(LastStatusPicture().image, 1);
+    EXPECT_STREQ(LastStatusPicture().text, "2/5 [LEX] 17/900");
+    const LRESULT r = SendMessageA(hStatus, SB_GETTEXTLENGTHA, 1, 0);
+    EXPECT_EQ(HIWORD(r) & SBT_OWNERDRAW, SBT_OWNERDRAW);
+    // Painting goes through the image list and the text.
+    HDC dc = GetDC(hStatus);
+    EXPECT_EQ(PaintStatusPicture(0, dc, 2, 2, 1, "2/5 [LEX] 17/900"), 1);
+    ReleaseDC(hStatus, dc);
+    ASSERT_NE(g_hImgList1, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(g_hImgList1), 2);
+    EXPECT_NE(g_hBmpOpposite, nullptr);
+    SetStatusRecordProvider(nullptr);
+    datawindow[0].type = MODULE_BOOK;
+    status.num_windows = 0;
+    UpdateStatusBar(-1, -1);
 }
