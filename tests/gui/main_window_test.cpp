@@ -20,6 +20,7 @@
 #include "app/win/main_menu.h"
 #include "app/win/main_window.h"
 #include "app/win/shell.h"
+#include "auxiliary/win/splash.h"
 #include "auxiliary/win/tip.h"
 #include "book_gui_fixture.h"
 #include "books/book_window.h"
@@ -637,4 +638,32 @@ TEST_F(MainWindowTest, LexiconAndDictionaryPartIsOwnerDrawn)
     datawindow[0].type = MODULE_BOOK;
     status.num_windows = 0;
     UpdateStatusBar(-1, -1);
+}
+
+TEST_F(MainWindowTest, SplashStaysUntilClickedOrItsTimeIsUp)
+{
+    HWND splash = ShowSplashScreen(frame(), 0);  // no delay: until clicked
+    ASSERT_NE(splash, nullptr);
+    char cls[64] = {};
+    GetClassNameA(splash, cls, sizeof cls);
+    EXPECT_STREQ(cls, "SplashWindowClass");
+    RECT rc;
+    GetClientRect(splash, &rc);
+    EXPECT_EQ(rc.right, 400);
+    EXPECT_EQ(rc.bottom, 300);
+    EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(GetWindow(splash, GW_OWNER), frame());
+    gui::PumpUntilIdle(100, 400);
+    EXPECT_TRUE(IsWindowVisible(splash));
+    SendMessageA(splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    EXPECT_FALSE(IsWindowVisible(splash));
+    EXPECT_TRUE(IsWindow(splash));  // hidden, not destroyed
+
+    splash = ShowSplashScreen(frame(), 50);
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(IsWindowVisible(splash));
+    gui::PumpUntilIdle(200, 1000);
+    EXPECT_FALSE(IsWindowVisible(splash));
+    DestroySplashScreen();
+    EXPECT_EQ(hSplash, nullptr);
 }
