@@ -475,6 +475,9 @@ int SevirMain(HINSTANCE instance, int show)
     if (!frame) return 0;
     ShowWindow(frame, show);
     UpdateWindow(frame);
+    // The splash stays in front of the frame that has just come up.
+    if (hSplash && IsWindowVisible(hSplash))
+        SetWindowPos(hSplash, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (status.opt_show_tip == 1) {
         if (hSplash && IsWindowVisible(hSplash))
             g_tip_after_splash = true;
