@@ -149,6 +149,7 @@ protected:
 TEST_F(SampleMainWindow, FrameInEnglishAndSpanish)
 {
     ASSERT_GE(status.files_all, 6);
+    Command(IDM_WINDOW_CLOSE_ALL);  // the study desk, when the sample has one
     // Expand the folders of the tree.
     for (HTREEITEM root = TreeView_GetRoot(hWndTV); root; root = TreeView_GetNextSibling(hWndTV, root)) {
         TreeView_Expand(hWndTV, root, TVE_EXPAND);
@@ -213,6 +214,7 @@ double Ms(std::chrono::steady_clock::time_point a, std::chrono::steady_clock::ti
 // after Wine's own (classes registered, process running).
 struct StartupFigures {
     double frame_ms, create_ms, show_ms, scan_ms, tree_ms, menus_ms, open3_ms;
+    int windows_at_start;
 };
 
 StartupFigures MeasureStartup(HWND old_frame, const std::string& dir, bool open_three)
@@ -238,6 +240,7 @@ StartupFigures MeasureStartup(HWND old_frame, const std::string& dir, bool open_
     f.frame_ms = Ms(t0, t1) - kIdle;
     f.create_ms = Ms(t0, created);
     f.show_ms = Ms(created, shown);
+    f.windows_at_start = status.num_windows;
     // Where the time goes: the parts again, one by one.
     auto a = std::chrono::steady_clock::now();
     ScanDataFiles();
@@ -250,7 +253,7 @@ StartupFigures MeasureStartup(HWND old_frame, const std::string& dir, bool open_
     f.scan_ms = Ms(a, b);
     f.tree_ms = Ms(b, c);
     f.menus_ms = Ms(c, d);
-    if (open_three) {
+    if (open_three && status.num_windows == 0) {
         auto e = std::chrono::steady_clock::now();
         for (const char* file : {"kjv.sbk", "rv1909.sbk", "tr.sbk"}) {
             const int k = IsFileInDATAFILEArray(file, status.files_all);
@@ -260,6 +263,7 @@ StartupFigures MeasureStartup(HWND old_frame, const std::string& dir, bool open_
         gui::PumpUntilIdle(kIdle, 10000);
         f.open3_ms = Ms(e, std::chrono::steady_clock::now()) - kIdle;
         EXPECT_EQ(status.num_windows, 3);
+        f.windows_at_start = 0;
     }
     return f;
 }
@@ -269,11 +273,13 @@ StartupFigures MeasureStartup(HWND old_frame, const std::string& dir, bool open_
 TEST_F(SampleMainWindow, StartupTiming)
 {
     const StartupFigures sample = MeasureStartup(frame(), sample_, true);
-    std::printf("start-up, sample library (%d modules): frame idle %.0f ms (created %.0f, shown and painted %.0f; "
-                "of that catalogue %.1f ms, tree %.1f ms, menus %.1f ms); opening KJV, RV1909 and TR in book "
-                "windows %.0f ms\n",
-                status.files_all, sample.frame_ms, sample.create_ms, sample.show_ms, sample.scan_ms, sample.tree_ms,
-                sample.menus_ms, sample.open3_ms);
+    std::printf("start-up, sample library (%d modules, %d book windows of the study desk reopened): frame idle "
+                "%.0f ms (created %.0f, shown and painted %.0f; of that catalogue %.1f ms, tree %.1f ms, menus "
+                "%.1f ms)",
+                status.files_all, sample.windows_at_start, sample.frame_ms, sample.create_ms, sample.show_ms,
+                sample.scan_ms, sample.tree_ms, sample.menus_ms);
+    if (sample.windows_at_start == 0) std::printf("; opening KJV, RV1909 and TR afterwards %.0f ms", sample.open3_ms);
+    std::printf("\n");
     DestroyWindow(hMain);
     gui::PumpUntilIdle(10, 2000);
 
