@@ -9,6 +9,7 @@
 #include "app/win/data_window.h"
 #include "books/book_window.h"
 #include "books/win/book_window.h"
+#include "lex/win/lex_window.h"
 #include "app/win/win_message.h"
 #include "books/win/gdi_measurer.h"
 #include "text/win/display_fonts.h"
@@ -51,6 +52,7 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
     Iniciace();
     BK_UseGdiMeasurer();
     BK_InstallWindowHooks();
+    LX_InstallWindowHooks();
 
     CLIENTCREATESTRUCT ccs = {};
     ccs.hWindowMenu = nullptr;
@@ -87,12 +89,16 @@ void Main_OnCommand(HWND hwnd, int id, HWND, UINT)
     if (id >= IDM_TAG_FIRST && id <= IDM_TAG_LAST) {
         if (ValidLastWindow()) ProcessTagMenuCommand(status.bk_last_book, id);
         BK_UpdateAllBookWindows();
+        LX_UpdateAllLexComments();
         UpdateButonStates();
         return;
     }
     switch (id) {
     case IDM_EXIT:
         PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        break;
+    case IDM_MENU_LEX_RELOAD:
+        SendToLastWindow(IDM_LX_RELOAD);
         break;
     case IDM_COMPARE:
         SendToLastWindow(IDM_BK_COMPARE);
