@@ -831,32 +831,34 @@ BOOL Lx_OnSetCursor(HWND hwnd, HWND cursor_window, UINT hit, UINT msg)
     return FORWARD_WM_SETCURSOR(hwnd, cursor_window, hit, msg, DefMDIChildProcA);
 }
 
+// The Lexicon menu's tag submenu holds the tag options of the active
+// lexicon window (the frame enables the menu's items).
+void PutTagMenu(int id)
+{
+    HMENU bar = hMain ? GetMenu(hMain) : nullptr;
+    if (!bar || !g_hMDIClient) return;
+    BOOL maximised = FALSE;
+    SendMessageA(g_hMDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
+    HMENU lex = GetSubMenu(bar, 2 + (maximised ? 1 : 0));
+    if (!lex) return;
+    HMENU old = GetSubMenu(lex, 2);
+    HMENU tags = CreateTagMenu(id);
+    if (!tags) return;
+    char label[128];
+    LANG_LoadString(nullptr, IDS_MENU_TAG_OPTIONS, label, sizeof label);
+    const UINT state = GetMenuState(lex, 2, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED);
+    ModifyMenuA(lex, 2, MF_BYPOSITION | MF_POPUP | state, reinterpret_cast<UINT_PTR>(tags), label);
+    if (old && old != tags) DestroyMenu(old);
+}
+
 void Lx_OnMDIActivate(HWND hwnd, BOOL active, HWND activated, HWND deactivated)
 {
     const int id = FindDatawindowOfHwnd(hwnd);
     if (Valid(id) && activated == hwnd) {
         status.bk_last_book = id;
+        PutTagMenu(id);
         UpdateButonStates();
         UpdateStatusBar(id, -1);
-        // The Lexicon menu: Reload and the tag options of this window.
-        if (HMENU bar = hMain ? GetMenu(hMain) : nullptr) {
-            HMENU lex = GetSubMenu(bar, 2);
-            if (lex) {
-                EnableMenuItem(lex, IDM_MENU_LEX_RELOAD, MF_BYCOMMAND | MF_ENABLED);
-                HMENU tags = CreateTagMenu(id);
-                char label[128];
-                LANG_LoadString(nullptr, IDS_MENU_TAG_OPTIONS, label, sizeof label);
-                ModifyMenuA(lex, 2, MF_BYPOSITION | MF_POPUP | (datawindow[id].tag_advanced == 1 ? MF_ENABLED : MF_GRAYED),
-                            reinterpret_cast<UINT_PTR>(tags), label);
-                DrawMenuBar(hMain);
-            }
-        }
-    } else if (Valid(id) && deactivated == hwnd) {
-        if (HMENU bar = hMain ? GetMenu(hMain) : nullptr)
-            if (HMENU lex = GetSubMenu(bar, 2)) {
-                EnableMenuItem(lex, IDM_MENU_LEX_RELOAD, MF_BYCOMMAND | MF_GRAYED);
-                EnableMenuItem(lex, 2, MF_BYPOSITION | MF_GRAYED);
-            }
     }
     FORWARD_WM_MDIACTIVATE(hwnd, active, activated, deactivated, DefMDIChildProcA);
 }
@@ -880,11 +882,6 @@ void Lx_OnDestroy(HWND hwnd)
 {
     const int id = FindDatawindowOfHwnd(hwnd);
     if (id < 0) return;
-    if (HMENU bar = hMain ? GetMenu(hMain) : nullptr)
-        if (HMENU lex = GetSubMenu(bar, 2)) {
-            EnableMenuItem(lex, IDM_MENU_LEX_RELOAD, MF_BYCOMMAND | MF_GRAYED);
-            EnableMenuItem(lex, 2, MF_BYPOSITION | MF_GRAYED);
-        }
     ZrusDatawindow(id);
     if (status.num_windows == 0) {
         g_status_text[1][0] = '\0';
@@ -1046,8 +1043,21 @@ int CreateLexMDIChild(HWND hMDIClient, int id_file)
     return 1;
 }
 
+namespace {
+
+// The window part of the status bar: image 1 while a filter is active.
+int StatusProvider(int id, int* image, char* text, int size)
+{
+    if (!Valid(id) || !LX_StatusText(id, text, static_cast<std::size_t>(size))) return 0;
+    *image = FilterActive(datawindow[id]) ? 1 : 0;
+    return 1;
+}
+
+} // namespace
+
 void LX_InstallWindowHooks()
 {
+    SetStatusRecordProvider(StatusProvider);
     RegisterDataWindowKind(DW_KIND_LEXICON, LX_WndProc, CreateLexMDIChild);
     g_lx_show_key = ShowKey;
     g_lx_show_list = ShowList;
