@@ -398,10 +398,12 @@ TEST_F(LexGuiTest, HebrewKeysRunRightToLeftAndLookAtMovesTheSynchronisedLexicons
     EXPECT_EQ(W(h3).no_jumps, 1);
     // Keywords are shown reversed.
     EXPECT_STREQ(W(h).lx_radek[0].tLeft, "A@");
-    // The key box holds the display order: the list jumps to "melekh".
+    // Typed Hebrew runs right to left (the caret moves left after each
+    // letter) and gets its final letters: mem, lamed, kaf give "melekh".
+    status.koduj_znak = 0;
     SetFocus(Edit(h));
-    SendMessageA(Edit(h), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("JLN"));
-    gui::PumpUntilIdle();
+    Type(h, "NLK");
+    EXPECT_EQ(gui::WindowText(Edit(h)), "JLN");
     EXPECT_STREQ(W(h).lx_radek[0].tLeft, "JLN");
     EXPECT_EQ(Top(h), 10);
 
@@ -426,9 +428,21 @@ TEST_F(LexGuiTest, ScreenshotsOfHebrewAndGreekLexiconsWithAFilter)
 {
     const int h = Open("hebrew.lex");
     const int g = Open("greek.lex");
-    MoveWindow(Child(h), 0, 0, 480, 420, TRUE);
-    MoveWindow(Child(g), 480, 0, 480, 420, TRUE);
+    RECT client;
+    GetClientRect(g_hMDIClient, &client);
+    const int half = client.right / 2;
+    MoveWindow(Child(h), 0, 0, half, client.bottom, TRUE);
+    MoveWindow(Child(g), half, 0, client.right - half, client.bottom, TRUE);
     gui::PumpUntilIdle();
+    // A wider word column, as a user drags it.
+    for (int i : {h, g}) {
+        const int edge = 3 + W(i).lx_listbox_width;
+        SendMessageA(Child(i), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(edge + 2, 100));
+        SendMessageA(Child(i), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(133, 100));
+        SendMessageA(Child(i), WM_LBUTTONUP, 0, MAKELPARAM(133, 100));
+    }
+    gui::PumpUntilIdle();
+    EXPECT_EQ(W(h).lx_listbox_width, 130);
     SetWindowTextA(Edit(h), "@");
     Key(Edit(h), VK_RETURN);
     EXPECT_EQ(W(h).lx_filter_hits, 5);  // the keywords with alef
