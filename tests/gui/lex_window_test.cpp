@@ -422,6 +422,23 @@ TEST_F(LexGuiTest, HebrewKeysRunRightToLeftAndLookAtMovesTheSynchronisedLexicons
     EXPECT_EQ(Top(g), g_top);
     EXPECT_EQ(std::string(W(h2).lx_patt_hist[0].pattern), "MC@");
     EXPECT_EQ(gui::WindowText(Edit(h2)), "MC@");
+
+    // "Copy to clipboard": the keyword as shown, and as real Hebrew.
+    PostMessageA(List(h2), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(List(h2), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(List(h2), WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(List(h2), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 2));
+    gui::PumpUntilIdle();
+    ASSERT_TRUE(OpenClipboard(frame()));
+    HANDLE text = GetClipboardData(CF_TEXT);
+    HANDLE wide = GetClipboardData(CF_UNICODETEXT);
+    std::string copied = text ? static_cast<const char*>(GlobalLock(text)) : "";
+    std::wstring copied_wide = wide ? static_cast<const wchar_t*>(GlobalLock(wide)) : L"";
+    if (text) GlobalUnlock(text);
+    if (wide) GlobalUnlock(wide);
+    CloseClipboard();
+    EXPECT_EQ(copied, "MC@");
+    EXPECT_EQ(copied_wide, std::wstring(L"\u05D0\u05D3\u05DD"));  // alef, dalet, final mem
 }
 
 TEST_F(LexGuiTest, ScreenshotsOfHebrewAndGreekLexiconsWithAFilter)
