@@ -406,6 +406,13 @@ TEST_F(LexGuiTest, HebrewKeysRunRightToLeftAndLookAtMovesTheSynchronisedLexicons
     EXPECT_EQ(gui::WindowText(Edit(h)), "JLN");
     EXPECT_STREQ(W(h).lx_radek[0].tLeft, "JLN");
     EXPECT_EQ(Top(h), 10);
+    // The same on the Latin keys through the Hebrew keyboard map.
+    SetWindowTextA(Edit(h), "");
+    status.koduj_znak = 1;
+    Type(h, "mlk");
+    EXPECT_EQ(gui::WindowText(Edit(h)), "JLN");
+    EXPECT_EQ(status.last_char, 'K');
+    EXPECT_EQ(Top(h), 10);
 
     // "Look at" on line 2 ("adam") of the no_jumps lexicon: the other
     // synchronised Hebrew lexicons follow, it stays, the Greek one too.
