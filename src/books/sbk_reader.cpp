@@ -7,6 +7,7 @@
 #include "app/message.h"
 #include "app/records.h"
 #include "books/info_block.h"
+#include "text/collation.h"
 
 namespace {
 
@@ -150,15 +151,7 @@ int ScanSBKInfoEx(SvFile* file, int id)
     w.no_jumps = h[44];
 
     // Collation: the table in razeni[0], one flag per 2-byte slot in razeni[1].
-    unsigned char bitmap[32];
-    std::memset(w.razeni[1], 0, sizeof w.razeni[1]);
-    SvSeek(file, 480);
-    SvRead(file, bitmap, sizeof bitmap);
-    for (int i = 0; i < 256; ++i)
-        if (bitmap[i / 8] & (0x80 >> (i % 8))) w.razeni[1][2 * i] = 1;
-    std::memset(w.razeni[0], 0, sizeof w.razeni[0]);
-    SvSeek(file, 512);
-    SvRead(file, w.razeni[0], sizeof w.razeni[0]);
+    ReadSortTable(file, 512, 480, w.razeni[0]);
 
     w.filesize = static_cast<int32_t>(filesize > INT32_MAX ? INT32_MAX : filesize);
     return 1;
