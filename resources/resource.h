@@ -116,6 +116,7 @@
 #define IDM_TAG_VARIANTS            14     /* variants */
 #define IDM_TAG_MORPH_HEBREW        15     /* Hebrew morphology */
 #define IDM_TAG_MORPH_GREEK         16     /* Greek morphology */
+#define IDM_TAG_DECODE_MORPH_GREEK  19     /* Decode Greek morphology (all book windows) */
 
 /* ===================================================================== */
 /* Command line and history                                              */
@@ -483,6 +484,7 @@
 #define IDS_MENU_COMPARE_MODE       10070  /* "Compare mode" */
 #define IDS_MENU_LOOK_AT            10073  /* "Look at" */
 #define IDS_MENU_MORPH_NEW_LINES    10151  /* "Morphology on new lines" */
+#define IDS_MENU_DECODE_MORPH_GREEK 10190  /* "Decode Greek morphology" */
 #define IDS_MENU_ADD_TO_VERSE_LIST  10156  /* "Add to verse list [%s]" */
 
 /* gematria lines */

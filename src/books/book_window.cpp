@@ -9,6 +9,7 @@
 #include "books/sbk_reader.h"
 #include "books/tag_parser.h"
 #include "books/verse_location.h"
+#include "resource.h"
 #include "cmdline/sync_names.h"
 
 BOOK_WINDOW_HOOKS g_book_window_hooks = {};
@@ -281,6 +282,9 @@ int ProcessTagMenuCommand(int id, int command)
     case 6:
         for (const TagClass& c : kTagClasses) w.*c.show = 0;
         return 1;
+    case IDM_TAG_DECODE_MORPH_GREEK:
+        status.opt_decode_morphology = status.opt_decode_morphology == 1 ? 0 : 1;
+        return 1;
     default:
         break;
     }
@@ -298,6 +302,11 @@ BK_MENU_STATE BK_TagMenuItemState(int id, int command)
     const DATAWINDOW& w = datawindow[id];
     if (command == 5 || command == 6) {
         s.enabled = 1;
+        return s;
+    }
+    if (command == IDM_TAG_DECODE_MORPH_GREEK) {
+        s.enabled = w.tag_morph_greek == 1 ? 1 : 0;
+        s.checked = status.opt_decode_morphology == 1 ? 1 : 0;
         return s;
     }
     if (const TagClass* c = FindClass(command)) {

@@ -6,6 +6,7 @@
 #include "app/message.h"
 #include "app/records.h"
 #include "books/rtf_tags.h"
+#include "text/morphology.h"
 
 namespace {
 
@@ -302,10 +303,15 @@ struct Parser {
             char code[kMorphBuffer];
             std::memcpy(code, s + next, static_cast<std::size_t>(len));
             code[len] = '\0';
-            // Decoding of the code (opt_decode_morphology, with the window's
-            // tag_morph_greek_type) goes here once the decoder exists; until
-            // then the code is shown as it stands.
-            out.Puts(code);
+            // Decoded in the window's coding system when the option is on; a
+            // code that decodes to nothing (a module without a coding system)
+            // is shown as it stands rather than as empty parentheses.
+            char decoded[4096];
+            if (status.opt_decode_morphology == 1 && w &&
+                DecodeMorphologyGR(w->tag_morph_greek_type, 0, code, decoded, sizeof decoded) > 0)
+                out.Puts(decoded);
+            else
+                out.Puts(code);
             return resume;
         }
 

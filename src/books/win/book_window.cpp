@@ -317,6 +317,11 @@ HMENU CreateTagMenu(int id)
         const BK_MENU_STATE s = BK_TagMenuItemState(id, item[0]);
         AppendItem(menu, item[0], item[1], s.enabled != 0, s.checked != 0);
     }
+    // One switch for every book window: morphology codes shown as words.
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    const BK_MENU_STATE decode = BK_TagMenuItemState(id, IDM_TAG_DECODE_MORPH_GREEK);
+    AppendItem(menu, IDM_TAG_DECODE_MORPH_GREEK, IDS_MENU_DECODE_MORPH_GREEK, decode.enabled != 0,
+               decode.checked != 0);
     return menu;
 }
 
@@ -390,7 +395,7 @@ int BK_ProcessContextCommand(int id, int command)
     default:
         break;
     }
-    if (command >= IDM_TAG_FIRST && command <= IDM_TAG_LAST) {
+    if ((command >= IDM_TAG_FIRST && command <= IDM_TAG_LAST) || command == IDM_TAG_DECODE_MORPH_GREEK) {
         ProcessTagMenuCommand(id, command);
         BK_UpdateAllBookWindows();
         UpdateButonStates();
