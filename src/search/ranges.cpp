@@ -24,7 +24,7 @@ int32_t LastVerse(int dw, int32_t book, int32_t chapter)
 void CopySync(char* to, const char* from)
 {
     std::memset(to, 0, 8);
-    std::strncpy(to, from, 7);
+    for (int i = 0; i < 7 && from[i]; ++i) to[i] = from[i];
 }
 
 // Entry index spans the books first .. last (0-based) of the module.

@@ -148,6 +148,9 @@ const SEARCH_PREPARED* SEARCH_GetPrepared(SEARCH_IMAGE* image, int tagged, int f
         for (std::size_t i = 0; i < n; ++i) {
             char* text = made->bytes.data() + made->start[i];
             SEARCH_PrepareText(text, tagged, fold_vowels, lower);
+            char* end = made->bytes.data() + made->start[i + 1];
+            char* kept = text + std::strlen(text);
+            std::memset(kept, 0, static_cast<std::size_t>(end - kept));
         }
         image->prepared.push_back(std::move(made));
         return image->prepared.back().get();

@@ -186,8 +186,8 @@ TEST_P(BookSearchTest, StrongWordSearchRecordsPositions)
     Outcome o = testsearch::Capture(SEARCH_BookStrong());
     EXPECT_EQ(o.hit_verses, 3);
     ASSERT_EQ(o.hit_patterns, 4);
-    EXPECT_EQ(o.occurrences[0].second, 6);   // "God is love"
-    EXPECT_EQ(o.occurrences[1].second, 16);  // ", and love"
+    EXPECT_EQ(o.occurrences[0].second, 7);   // "God is love"
+    EXPECT_EQ(o.occurrences[1].second, 17);  // ", and love"
 }
 
 TEST_P(BookSearchTest, ManyOccurrencesInOneVerseGrowTheArray)
@@ -221,7 +221,7 @@ TEST_F(SearchTest, ClosingTheModuleDropsItsImage)
     Open(testsearch::Build(Bible()));
     Text("love");
     EXPECT_GT(SEARCH_ModuleImageBytes(0), 0u);
-    ReleaseModuleFile(0, -1);
+    ReleaseModuleFile(0, 0);
     EXPECT_EQ(SEARCH_ModuleImageBytes(0), 0u);
 }
 

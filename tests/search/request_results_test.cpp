@@ -160,7 +160,10 @@ TEST_F(SearchTest, StrongTagsOfWords)
     ASSERT_EQ(GetWordNextStrong(text, &position, &length), 1);
     EXPECT_EQ(std::string(text + position, length), "|RH123|Rh");
     position = static_cast<int>(std::strstr(text, "and") - text);
-    EXPECT_EQ(GetWordNextStrong(text, &position, &length), 0);  // a space before any tag
+    ASSERT_EQ(GetWordNextStrong(text, &position, &length), 1);  // over the |TJ code
+    EXPECT_EQ(std::string(text + position, length), "|RG3004|Rg");
+    position = 0;
+    EXPECT_EQ(GetWordNextStrong("x and|RH1|Rh", &position, &length), 0);  // a space before any tag
     position = 0;
     EXPECT_EQ(GetStrongWord(" |RH1|Rh", &position, &length), 0);
 }

@@ -62,7 +62,7 @@ TEST_F(CliSearchTest, TextSearch)
     r = Cli("search " + file_ + " ''");
     EXPECT_EQ(r.out, "hits=0 verses=0\n");
     r = Cli("search " + file_ + " qeos --script 2 --text --unicode");
-    EXPECT_EQ(r.out, "hits=1 verses=1\nJoh 1:2\t\xCE\xB8\xCE\xB5\xCE\xBF\xCF\x82 love\n");
+    EXPECT_EQ(r.out, "hits=1 verses=1\nJoh 1:2\t\xCE\xB8\xCE\xB5\xCE\xBF\xCF\x83 love\n");
 }
 
 TEST_F(CliSearchTest, StrongAndReferenceSearch)

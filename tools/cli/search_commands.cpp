@@ -396,10 +396,10 @@ int Ranges(int argc, char** argv)
         if (search_in.range_count > SEARCH_RANGES - 1) search_in.range_count = SEARCH_FIRST_USER_RANGE;
         RANGE& r = search_in.range[search_in.range_count];
         std::memset(&r, 0, sizeof r);
-        std::strncpy(r.sync_name_from, argv[i + 1], 7);
+        std::snprintf(r.sync_name_from, sizeof r.sync_name_from, "%.7s", argv[i + 1]);
         r.chapter_from = n[0];
         r.verse_from = n[1];
-        std::strncpy(r.sync_name_to, argv[i + 4], 7);
+        std::snprintf(r.sync_name_to, sizeof r.sync_name_to, "%.7s", argv[i + 4]);
         r.chapter_to = n[2];
         r.verse_to = n[3];
         search_in.range_last = search_in.range_count;
