@@ -393,18 +393,25 @@ std::string Literal(const char* pattern, bool prefix)
     return run.size() > best.size() ? run : best;
 }
 
-// Calls found(position) for every occurrence of needle in bytes[from, to).
+// Calls found(position) for every occurrence of needle in bytes[from, to),
+// overlapping ones included, in ascending order. The scan jumps between the
+// places of the needle's rarest byte.
 template <typename F>
-void FindAll(const char* bytes, std::size_t from, std::size_t to, const std::string& needle, F&& found)
+void FindAll(const SEARCH_PREPARED& text, std::size_t from, std::size_t to, const std::string& needle, F&& found)
 {
+    const char* bytes = text.bytes.data();
     const std::size_t n = needle.size();
-    const char first = needle[0];
-    std::size_t at = from;
+    std::size_t k = 0;
+    for (std::size_t i = 1; i < n; ++i)
+        if (text.frequency[static_cast<unsigned char>(needle[i])] < text.frequency[static_cast<unsigned char>(needle[k])])
+            k = i;
+    const char anchor = needle[k];
+    std::size_t at = from;  // the next candidate start
     while (at + n <= to) {
-        const void* hit = std::memchr(bytes + at, first, to - at - n + 1);
+        const void* hit = std::memchr(bytes + at + k, anchor, to - at - n + 1);
         if (!hit) return;
-        const std::size_t position = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes);
-        if (std::memcmp(bytes + position + 1, needle.data() + 1, n - 1) == 0) found(position);
+        const std::size_t position = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes) - k;
+        if (std::memcmp(bytes + position, needle.data(), n) == 0) found(position);
         at = position + 1;
     }
 }
@@ -458,7 +465,7 @@ struct ImageScan {
             return;
         }
         std::size_t r = first;
-        FindAll(text.bytes.data(), static_cast<std::size_t>(text.start[first]),
+        FindAll(text, static_cast<std::size_t>(text.start[first]),
                 static_cast<std::size_t>(text.start[last]), prefix, [&](std::size_t position) {
                     r = RecordOf(position, r);
                     if (!WordStart(position, r)) return;
@@ -484,7 +491,7 @@ struct ImageScan {
             return;
         }
         std::size_t r = first;
-        FindAll(text.bytes.data(), static_cast<std::size_t>(text.start[first]),
+        FindAll(text, static_cast<std::size_t>(text.start[first]),
                 static_cast<std::size_t>(text.start[last]), prefix, [&](std::size_t position) {
                     r = RecordOf(position, r);
                     int end = 0;

@@ -15,6 +15,12 @@ namespace {
 
 SEARCH_IMAGE* g_images[MAX_DATAFILES];
 
+void CountBytes(SEARCH_PREPARED& p)
+{
+    std::memset(p.frequency, 0, sizeof p.frequency);
+    for (char c : p.bytes) ++p.frequency[static_cast<unsigned char>(c)];
+}
+
 // A comma-terminated number of 1 to 8 digits at data[*at], as the record
 // reader reads it; -1 otherwise.
 int32_t ReadNumber(const unsigned char* data, int64_t size, int64_t* at)
@@ -62,7 +68,7 @@ SEARCH_IMAGE* MakeImage(SvFile* file)
                 // Bytes after the last record: acceptable when no marker
                 // follows among them.
                 for (int64_t i = at; i < size; ++i)
-                    if (IsMarker(d, i, size)) return nullptr;
+                    if (d[i] == '|' && IsMarker(d, i, size)) return nullptr;
                 break;
             }
             if (expected >= 0 && at != expected) return nullptr;
@@ -78,8 +84,13 @@ SEARCH_IMAGE* MakeImage(SvFile* file)
             const int64_t end = text + length;
             if (end > size) return nullptr;
             // No record marker may stand inside the header or the text.
-            for (int64_t i = at + 1; i < end; ++i)
+            for (int64_t i = at + 1; i < end;) {
+                const void* bar = std::memchr(d + i, '|', static_cast<std::size_t>(end - i));
+                if (!bar) break;
+                i = static_cast<const unsigned char*>(bar) - d;
                 if (IsMarker(d, i, size)) return nullptr;
+                ++i;
+            }
             const int32_t kept = delka < BOOK_RECORD_BUFFER ? delka : BOOK_RECORD_BUFFER - 1;
             const void* nul = std::memchr(d + text, 0, static_cast<std::size_t>(kept));
             const int32_t plain = nul ? static_cast<int32_t>(static_cast<const unsigned char*>(nul) - (d + text)) : kept;
@@ -92,6 +103,7 @@ SEARCH_IMAGE* MakeImage(SvFile* file)
         }
         raw->start.push_back(static_cast<int32_t>(raw->bytes.size()));
         raw->bytes.shrink_to_fit();
+        CountBytes(*raw);
         image->prepared.push_back(std::move(raw));
     } catch (const std::bad_alloc&) {
         return nullptr;
@@ -152,6 +164,7 @@ const SEARCH_PREPARED* SEARCH_GetPrepared(SEARCH_IMAGE* image, int tagged, int f
             char* kept = text + std::strlen(text);
             std::memset(kept, 0, static_cast<std::size_t>(end - kept));
         }
+        CountBytes(*made);
         image->prepared.push_back(std::move(made));
         return image->prepared.back().get();
     } catch (const std::bad_alloc&) {

@@ -25,6 +25,7 @@ struct SEARCH_PREPARED {
     int tagged, fold_vowels, lower;
     std::vector<char> bytes;
     std::vector<int32_t> start;  // records + 1 entries
+    uint32_t frequency[256];     // how often each byte occurs in the texts
 };
 
 // One "|RH", "|RG" or "|RR" tag found by the tag walk of a record.
