@@ -401,10 +401,10 @@ void FindAll(const SEARCH_PREPARED& text, std::size_t from, std::size_t to, cons
 {
     const char* bytes = text.bytes.data();
     const std::size_t n = needle.size();
+    const uint32_t* frequency = text.Frequency();
     std::size_t k = 0;
     for (std::size_t i = 1; i < n; ++i)
-        if (text.frequency[static_cast<unsigned char>(needle[i])] < text.frequency[static_cast<unsigned char>(needle[k])])
-            k = i;
+        if (frequency[static_cast<unsigned char>(needle[i])] < frequency[static_cast<unsigned char>(needle[k])]) k = i;
     const char anchor = needle[k];
     std::size_t at = from;  // the next candidate start
     while (at + n <= to) {

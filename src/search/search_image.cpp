@@ -15,11 +15,6 @@ namespace {
 
 SEARCH_IMAGE* g_images[MAX_DATAFILES];
 
-void CountBytes(SEARCH_PREPARED& p)
-{
-    std::memset(p.frequency, 0, sizeof p.frequency);
-    for (char c : p.bytes) ++p.frequency[static_cast<unsigned char>(c)];
-}
 
 // A comma-terminated number of 1 to 8 digits at data[*at], as the record
 // reader reads it; -1 otherwise.
@@ -49,17 +44,19 @@ SEARCH_IMAGE* MakeImage(SvFile* file)
 {
     const int64_t size = SvFileSize(file);
     if (size <= 0 || size > INT32_MAX) return nullptr;
-    std::unique_ptr<unsigned char[]> data(new (std::nothrow) unsigned char[static_cast<std::size_t>(size)]);
-    if (!data) return nullptr;
-    if (SvSeek(file, 0) != 0 || SvRead(file, data.get(), static_cast<std::size_t>(size)) != static_cast<std::size_t>(size))
-        return nullptr;
-    const unsigned char* d = data.get();
-
     auto image = std::make_unique<SEARCH_IMAGE>();
     auto raw = std::make_unique<SEARCH_PREPARED>();
     raw->tagged = raw->fold_vowels = raw->lower = 0;
     try {
-        raw->bytes.reserve(static_cast<std::size_t>(size));
+        // The file is read into the buffer of the plain texts, which are then
+        // moved to its front one after the other, each ended by a NUL: a text
+        // and its NUL are always shorter than its record, so the texts never
+        // overtake the records still to be read.
+        raw->bytes.resize(static_cast<std::size_t>(size));
+        unsigned char* d = reinterpret_cast<unsigned char*>(raw->bytes.data());
+        if (SvSeek(file, 0) != 0 || SvRead(file, d, static_cast<std::size_t>(size)) != static_cast<std::size_t>(size))
+            return nullptr;
+        std::size_t written = 0;
         int64_t at = 0;
         while (at < size && !IsMarker(d, at, size)) ++at;
         int64_t expected = -1;  // where the next record must start
@@ -95,15 +92,15 @@ SEARCH_IMAGE* MakeImage(SvFile* file)
             const void* nul = std::memchr(d + text, 0, static_cast<std::size_t>(kept));
             const int32_t plain = nul ? static_cast<int32_t>(static_cast<const unsigned char*>(nul) - (d + text)) : kept;
             image->records.push_back(SEARCH_IMAGE_RECORD{static_cast<int32_t>(at), delka});
-            raw->start.push_back(static_cast<int32_t>(raw->bytes.size()));
-            raw->bytes.insert(raw->bytes.end(), d + text, d + text + plain);
-            raw->bytes.push_back('\0');
+            raw->start.push_back(static_cast<int32_t>(written));
+            std::memmove(d + written, d + text, static_cast<std::size_t>(plain));
+            written += static_cast<std::size_t>(plain);
+            d[written++] = '\0';
             expected = end;
             at = end;
         }
-        raw->start.push_back(static_cast<int32_t>(raw->bytes.size()));
-        raw->bytes.shrink_to_fit();
-        CountBytes(*raw);
+        raw->start.push_back(static_cast<int32_t>(written));
+        raw->bytes.resize(written);
         image->prepared.push_back(std::move(raw));
     } catch (const std::bad_alloc&) {
         return nullptr;
@@ -114,6 +111,27 @@ SEARCH_IMAGE* MakeImage(SvFile* file)
 }
 
 } // namespace
+
+const uint32_t* SEARCH_PREPARED::Frequency() const
+{
+    if (!counted) {
+        // Four tables, so that runs of one byte do not wait on each other.
+        uint32_t part[4][256] = {};
+        const std::size_t n = bytes.size();
+        const unsigned char* b = reinterpret_cast<const unsigned char*>(bytes.data());
+        std::size_t i = 0;
+        for (; i + 4 <= n; i += 4) {
+            ++part[0][b[i]];
+            ++part[1][b[i + 1]];
+            ++part[2][b[i + 2]];
+            ++part[3][b[i + 3]];
+        }
+        for (; i < n; ++i) ++part[0][b[i]];
+        for (int c = 0; c < 256; ++c) frequency[c] = part[0][c] + part[1][c] + part[2][c] + part[3][c];
+        counted = true;
+    }
+    return frequency;
+}
 
 std::size_t SEARCH_IMAGE::Bytes() const
 {
@@ -164,7 +182,6 @@ const SEARCH_PREPARED* SEARCH_GetPrepared(SEARCH_IMAGE* image, int tagged, int f
             char* kept = text + std::strlen(text);
             std::memset(kept, 0, static_cast<std::size_t>(end - kept));
         }
-        CountBytes(*made);
         image->prepared.push_back(std::move(made));
         return image->prepared.back().get();
     } catch (const std::bad_alloc&) {

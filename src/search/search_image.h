@@ -25,7 +25,10 @@ struct SEARCH_PREPARED {
     int tagged, fold_vowels, lower;
     std::vector<char> bytes;
     std::vector<int32_t> start;  // records + 1 entries
-    uint32_t frequency[256];     // how often each byte occurs in the texts
+    // How often each byte occurs in the texts (counted when first needed).
+    mutable bool counted = false;
+    mutable uint32_t frequency[256];
+    const uint32_t* Frequency() const;
 };
 
 // One "|RH", "|RG" or "|RR" tag found by the tag walk of a record.

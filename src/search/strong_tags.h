@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 // Given in *position the offset of a Strong's tag in buf, finds the word that
 // carries it: returns 1 with *position at the word's first byte and *length
@@ -32,8 +33,10 @@ void SEARCH_WalkTags(const char* text, char letter, F&& found)
     int32_t p = 0;
     while (text[p]) {
         if (text[p] != '|') {
-            ++p;
-            continue;
+            // Ordinary bytes step by one: straight to the next "|".
+            const char* bar = std::strchr(text + p, '|');
+            if (!bar) return;
+            p = static_cast<int32_t>(bar - text);
         }
         if (text[p + 1] == 'R' && text[p + 2] == letter) {
             int32_t v = p + 3;
