@@ -155,6 +155,12 @@
 #define IDC_LX_RELOAD               308    /* Reload button */
 #define IDM_LX_RELOAD               308    /* reload (clear filter) command */
 #define IDM_LX_SEARCH               17     /* open search dialog for lexicon */
+#define IDM_LX_LOOK_AT              310    /* Look at (list and article menus) */
+#define IDM_LX_COPY                 311    /* Copy to clipboard (list menu) */
+#define IDM_LX_JUMPS                312    /* Jumps inside lexicon */
+#define IDM_LX_SYNC                 313    /* Synchronize with other dict/lex */
+#define IDM_LX_GEMATRIA1            314    /* "Value  I" line */
+#define IDM_LX_GEMATRIA2            315    /* "Value II" line */
 
 /* ===================================================================== */
 /* Dictionary window                                                     */
@@ -387,6 +393,8 @@
 #define IDB_TOOLBAR_MAIN            2100   /* main tool bar buttons */
 #define IDB_TOOLBAR_SEARCH          2105   /* search tool bar buttons */
 #define IDB_TOOLBAR_AUDIO           2110   /* audio tool bar buttons */
+#define IDB_TOOLBAR_HISTORY         2115   /* navigator: back and forward */
+#define IDB_HISTORY_DROP            2116   /* navigator: history list mark, 8 x 16 */
 #define IDB_STATUS_NO_FILTER        2200   /* status bar image 0 */
 #define IDB_STATUS_FILTER           2205   /* status bar image 1: filter on */
 #define IDB_OPPOSITE                2300   /* dictionary Opposite button */

@@ -32,3 +32,18 @@ struct PATT_HIST {
     int32_t type;      // script code of the pattern, or the Strong's language
     int32_t str_type;  // 1 a text or Strong's word pattern, 0 a Strong's number
 };
+
+// One lexicon record as read by LX_CtiRecord.
+struct LXRECORD {
+    int32_t id_file;       // catalogue index of the module file (input)
+    int32_t offset;        // where to start reading (input); the record's "|S1" (output)
+    int32_t cislo;         // record number
+    int32_t delka;         // record length as stored (header and body)
+    int32_t header_delka;  // header length as stored
+    int32_t extra_delka;   // length of extra
+    char slovo[128];       // keyword, in reading order
+    char strong[10];       // "H1234" or "G25", empty without a reference
+    char item[10][256];    // header items 0 to 9, empty when missing
+    char extra[256];       // extra data after "|SE" (binary)
+    char buffer[128000];   // body text (full reads only)
+};

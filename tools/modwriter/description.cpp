@@ -18,8 +18,21 @@
 //   v 1 1 In the beginning ...   chapter, verse and text of the current book
 //
 // Texts are written as they stand, with the escapes \n \r \t \\ and \xHH.
-// A lexicon or dictionary takes module, abbrev, title, info, language,
-// version and magic (its records come with their encoders).
+//
+// A lexicon takes module, abbrev, title, info, language, version, magic,
+// charset, collation and book as above, and:
+//   keyword_charset 0 | header_charset 0 | keyword_strong 0 | extra_data 0
+//   tags 1 1 0 ...               the fourteen tag-class bytes (offsets 18 to 31)
+//   sync 0 | no_jumps 0          header bytes 71 and 70
+//   label Pronunciation|1        a header label and its flag (1: no paragraph after the item)
+//   strong_index 0               write no Strong index
+//   e abba|H0001                 a record: keyword (reading order) and Strong's reference
+//   item <text>                  the record's next header item
+//   extra <text>                 its extra data
+//   body <text>                  its body
+//   deleted                      the record is deleted
+// Records must come in collation order.
+// A dictionary takes module, abbrev, title, info, language, version and magic.
 #include "modwriter/modwriter.h"
 
 #include <cctype>
@@ -90,6 +103,116 @@ std::vector<std::string> SplitBar(const std::string& s)
     return parts;
 }
 
+
+bool ParseCollation(const std::string& rest, Collation* collation, std::string* what)
+{
+    for (const std::string& w : Words(rest)) {
+        bool joins = w.size() > 1 && w.back() == '=';
+        std::string letter = Unescape(joins ? w.substr(0, w.size() - 1) : w);
+        if (letter.empty() || letter.size() > 2) {
+            *what = "a letter has one or two characters: " + w;
+            return false;
+        }
+        collation->letters.push_back(letter);
+        collation->joins_next.push_back(joins);
+    }
+    if (collation->letters.size() > 256) {
+        *what = "more than 256 letters";
+        return false;
+    }
+    return true;
+}
+
+bool ParseLexiconItem(const std::string& key, const std::string& rest, LexiconModule* lex, std::string* what)
+{
+    long n = 0;
+    auto number = [&](int* field) {
+        if (!ToInt(rest, &n) || n < 0 || n > 255) {
+            *what = key + " needs a number from 0 to 255";
+            return false;
+        }
+        *field = static_cast<int>(n);
+        return true;
+    };
+    if (key == "keyword_charset") return number(&lex->keyword_charset);
+    if (key == "header_charset") return number(&lex->header_charset);
+    if (key == "keyword_strong") return number(&lex->keyword_strong);
+    if (key == "extra_data") return number(&lex->extra_data);
+    if (key == "sync") return number(&lex->sync_byte);
+    if (key == "no_jumps") return number(&lex->no_jumps);
+    if (key == "strong_index") {
+        int v = 0;
+        if (!number(&v)) return false;
+        lex->strong_index = v != 0;
+        return true;
+    }
+    if (key == "charset" || key == "tags") {
+        std::vector<std::string> w = Words(rest);
+        const std::size_t limit = key == "charset" ? 8 : 14;
+        if (w.size() > limit) {
+            *what = "too many values for " + key;
+            return false;
+        }
+        for (std::size_t k = 0; k < w.size(); ++k) {
+            if (!ToInt(w[k], &n) || n < 0 || n > 255) {
+                *what = "bad value " + w[k];
+                return false;
+            }
+            if (key == "charset") lex->charset[k] = static_cast<uint8_t>(n);
+            else lex->tag_bytes[k] = static_cast<uint8_t>(n);
+        }
+        return true;
+    }
+    if (key == "collation") return ParseCollation(rest, &lex->collation, what);
+    if (key == "book") {
+        std::vector<std::string> parts = SplitBar(rest);
+        if (parts.size() != 3) {
+            *what = "book needs name|abbrev|sync";
+            return false;
+        }
+        lex->books.emplace_back(Unescape(parts[0]), Unescape(parts[1]), parts[2]);
+        return true;
+    }
+    if (key == "label") {
+        std::vector<std::string> parts = SplitBar(rest);
+        LexLabel label;
+        label.text = Unescape(parts[0]);
+        if (parts.size() > 1 && (!ToInt(parts[1], &n) || n < 0 || n > 255)) {
+            *what = "bad label flag " + parts[1];
+            return false;
+        }
+        if (parts.size() > 1) label.flag1 = static_cast<int>(n);
+        lex->labels.push_back(label);
+        return true;
+    }
+    if (key == "e") {
+        LexEntry e;
+        const std::size_t bar = rest.rfind('|');
+        if (bar != std::string::npos) {
+            e.keyword = Unescape(rest.substr(0, bar));
+            e.strong = rest.substr(bar + 1);
+        } else {
+            e.keyword = Unescape(rest);
+        }
+        lex->entries.push_back(e);
+        return true;
+    }
+    if (lex->entries.empty()) {
+        *what = key + " before the first record";
+        return false;
+    }
+    LexEntry& e = lex->entries.back();
+    if (key == "item") e.items.push_back(Unescape(rest));
+    else if (key == "extra") e.extra = Unescape(rest);
+    else if (key == "body") e.body = Unescape(rest);
+    else if (key == "deleted") e.deleted = true;
+    else {
+        *what = "unknown item " + key;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool ParseDescription(const std::string& text, Description* out, std::string* error)
@@ -150,6 +273,9 @@ bool ParseDescription(const std::string& text, Description* out, std::string* er
             if (d.kind == Description::BOOK) d.book.language = static_cast<int>(n);
             else if (d.kind == Description::LEXICON) d.lexicon.language = static_cast<int>(n);
             else d.dictionary.lang_from = static_cast<int>(n);
+        } else if (d.kind == Description::LEXICON) {
+            std::string what;
+            if (!ParseLexiconItem(key, rest, &d.lexicon, &what)) return fail(what);
         } else if (d.kind != Description::BOOK) {
             return fail("unknown item " + key + " for this module kind");
         } else if (key == "charset" || key == "tags") {

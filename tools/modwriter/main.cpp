@@ -42,7 +42,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "sevir-modwriter: %s: %s\n", argv[1], error.c_str());
         return 1;
     }
-    if (!modwriter::WriteFileAtomic(argv[2], modwriter::BuildModule(description), &error)) {
+    const std::string bytes = modwriter::BuildModule(description, &error);
+    if (bytes.empty()) {
+        std::fprintf(stderr, "sevir-modwriter: %s: %s\n", argv[1], error.c_str());
+        return 1;
+    }
+    if (!modwriter::WriteFileAtomic(argv[2], bytes, &error)) {
         std::fprintf(stderr, "sevir-modwriter: %s\n", error.c_str());
         return 1;
     }

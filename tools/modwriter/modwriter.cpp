@@ -1,7 +1,10 @@
 #include "modwriter/modwriter.h"
 
+#include "text/collation.h"
+
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -155,8 +158,103 @@ std::string BuildBookModule(const BookModule& m, BookLayout* layout)
     return file;
 }
 
-std::string BuildLexiconModule(const LexiconModule& m)
+namespace {
+
+std::string LexHeader(const LexEntry& e)
 {
+    std::string h = "|SK" + e.keyword + "|Sk";
+    if (!e.strong.empty()) h += "|R" + e.strong + "|";
+    if (e.extra) {
+        h += "|SE";
+        h += static_cast<char>(std::min<std::size_t>(e.extra->size(), 255));
+        h += e.extra->substr(0, 255);
+    }
+    for (std::size_t n = 0; n < e.items.size(); ++n) {
+        const char digit = static_cast<char>('0' + n);
+        h += std::string("|SH") + digit + e.items[n] + "|Sh" + digit;
+    }
+    return h;
+}
+
+bool ValidStrong(const std::string& s)
+{
+    if (s.size() < 2 || s.size() > 8 || (s[0] != 'H' && s[0] != 'G')) return false;
+    for (std::size_t k = 1; k < s.size(); ++k)
+        if (s[k] < '0' || s[k] > '9') return false;
+    return true;
+}
+
+uint32_t StrongValue(const std::string& s)
+{
+    return static_cast<uint32_t>(std::strtoul(s.c_str() + 1, nullptr, 10));
+}
+
+} // namespace
+
+std::string EncodeLexRecord(const LexEntry& e, int32_t number)
+{
+    const std::string header = LexHeader(e);
+    char numbers[64];
+    std::snprintf(numbers, sizeof numbers, "%d,%d,%d,%d,", static_cast<int>(header.size() + e.body.size()),
+                  static_cast<int>(header.size()), number, e.deleted ? 1 : 0);
+    std::string out = "|S1";
+    out += e.skipped;
+    out += numbers;
+    out += e.filler;
+    out += header;
+    out += e.body;
+    return out;
+}
+
+std::string CheckLexicon(const LexiconModule& m)
+{
+    if (m.labels.size() > 10) return "more than 10 header labels";
+    for (const LexLabel& l : m.labels)
+        if (l.text.size() > 19) return "header label longer than 19 characters: " + l.text;
+    if (m.collation.letters.size() > 256) return "more than 256 letters";
+    for (std::size_t k = 0; k < m.entries.size(); ++k) {
+        const LexEntry& e = m.entries[k];
+        const std::string where = "record " + std::to_string(k + 1) + " (" + e.keyword + "): ";
+        if (e.keyword.size() > 127) return where + "keyword longer than 127 bytes";
+        if (e.keyword.find('|') != std::string::npos) return where + "\"|\" in the keyword";
+        if (!e.strong.empty() && !ValidStrong(e.strong)) return where + "Strong's reference is not H or G and 1 to 7 digits";
+        if (e.items.size() > 10) return where + "more than 10 header items";
+        for (std::size_t n = 0; n < e.items.size(); ++n) {
+            if (e.items[n].size() > 255) return where + "header item longer than 255 bytes";
+            if (e.items[n].find("|Sh") != std::string::npos || e.items[n].find("|SH") != std::string::npos)
+                return where + "header item holds an item marker";
+        }
+        if (e.extra && e.extra->size() > 255) return where + "extra data longer than 255 bytes";
+        if (e.filler.find('|') != std::string::npos) return where + "\"|\" in the filler";
+        if (e.body.size() > 128000) return where + "body longer than 128000 bytes";
+        const std::string header = LexHeader(e);
+        if (header.size() >= 4096) return where + "header of 4096 bytes or more";
+        const std::string whole = header + e.body;
+        if (whole.find("|S1") != std::string::npos) return where + "\"|S1\" inside the record";
+        if (!whole.empty() && whole.back() == '|') return where + "the record ends with \"|\"";
+    }
+    // The readers find keywords by bisection: the records must be sorted.
+    const std::string alphabet = EncodeCollationTable(m.collation);
+    const std::string bitmap = EncodeCollationBitmap(m.collation);
+    char table[SORT_TABLE_SIZE];
+    SetSortTable(reinterpret_cast<const unsigned char*>(alphabet.data()),
+                 reinterpret_cast<const unsigned char*>(bitmap.data()), table);
+    for (std::size_t k = 1; k < m.entries.size(); ++k)
+        if (PorovnejRetezce(m.entries[k - 1].keyword.c_str(), m.entries[k].keyword.c_str(), table) > 0)
+            return "record " + std::to_string(k + 1) + " (" + m.entries[k].keyword + ") sorts before record " +
+                   std::to_string(k) + " (" + m.entries[k - 1].keyword + ")";
+    return "";
+}
+
+std::string BuildLexiconModule(const LexiconModule& m, std::string* error, std::vector<LexPlace>* places)
+{
+    if (m.check) {
+        const std::string problem = CheckLexicon(m);
+        if (!problem.empty()) {
+            if (error) *error = problem;
+            return "";
+        }
+    }
     std::string header(1024, '\0');
     for (std::size_t k = 0; k < 4 && k < m.magic.size(); ++k) header[k] = m.magic[k];
     header[4] = static_cast<char>(m.version);
@@ -167,34 +265,67 @@ std::string BuildLexiconModule(const LexiconModule& m)
     for (int k = 0; k < 14; ++k) header[18 + k] = static_cast<char>(m.tag_bytes[k]);
     header[36] = static_cast<char>(m.keyword_strong);
     header[37] = static_cast<char>(m.extra_data);
+
+    // Records first: the Strong index needs their offsets, which depend on
+    // the size of the index itself.
+    std::size_t strong_entries = 0;
+    if (m.strong_index_override) strong_entries = m.strong_index_override->size();
+    else if (m.strong_index)
+        for (const LexEntry& e : m.entries)
+            if (!e.deleted && ValidStrong(e.strong)) ++strong_entries;
     const int32_t books = static_cast<int32_t>(m.books.size());
-    const int32_t strong_offset = m.strong_index.empty() ? 0 : 1024 + 60 * books;
+    const int32_t strong_offset = strong_entries == 0 ? 0 : 1024 + 60 * books;
     const std::string info = EncodeInfoBlock(m.info);
-    const int32_t tag_info = 1024 + 60 * books + 8 * static_cast<int32_t>(m.strong_index.size());
+    const int32_t tag_info = 1024 + 60 * books + 8 * static_cast<int32_t>(strong_entries);
     const int32_t tag_data = tag_info + static_cast<int32_t>(info.size());
+
+    std::string records;
+    std::vector<std::pair<uint32_t, uint32_t>> index;
+    std::vector<LexPlace> local;
+    std::vector<LexPlace>& out = places ? *places : local;
+    out.clear();
+    int32_t deleted = 0;
+    for (std::size_t k = 0; k < m.entries.size(); ++k) {
+        const LexEntry& e = m.entries[k];
+        const int32_t number = static_cast<int32_t>(k + 1);
+        const int32_t at = tag_data + static_cast<int32_t>(records.size());
+        const std::string header_bytes = LexHeader(e);
+        out.push_back(LexPlace{number, at, static_cast<int32_t>(header_bytes.size() + e.body.size()),
+                               static_cast<int32_t>(header_bytes.size())});
+        if (e.deleted) ++deleted;
+        else if (m.strong_index && ValidStrong(e.strong)) index.emplace_back(StrongValue(e.strong), static_cast<uint32_t>(at));
+        records += EncodeLexRecord(e, number);
+    }
+    std::stable_sort(index.begin(), index.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    if (m.strong_index_override) index = *m.strong_index_override;
+    records += m.records;
+
     PutInt32(header, 38, books);
-    PutInt32(header, 42, static_cast<int32_t>(std::min<std::size_t>(m.header_labels.size(), 10)));
+    PutInt32(header, 42, static_cast<int32_t>(std::min<std::size_t>(m.labels.size(), 10)));
     PutInt32(header, 46, 1024);
     PutInt32(header, 50, strong_offset);
     PutInt32(header, 54, m.tag_info_override ? *m.tag_info_override : tag_info);
     PutInt32(header, 58, m.tag_data_override ? *m.tag_data_override : tag_data);
-    PutInt32(header, 62, m.records_all);
-    PutInt32(header, 66, m.deleted_records);
+    PutInt32(header, 62, m.records_all_override ? *m.records_all_override : static_cast<int32_t>(m.entries.size()));
+    PutInt32(header, 66, m.deleted_records_override ? *m.deleted_records_override : deleted);
     header[70] = static_cast<char>(m.no_jumps);
     header[71] = static_cast<char>(m.sync_byte);
-    for (std::size_t k = 0; k < m.header_labels.size() && k < 10; ++k)
-        PutField(header, 240 + 24 * k, m.header_labels[k], 20);
+    for (std::size_t k = 0; k < m.labels.size() && k < 10; ++k) {
+        PutField(header, 240 + 24 * k, m.labels[k].text, 20);
+        header[240 + 24 * k + 20] = static_cast<char>(m.labels[k].flag1);
+    }
     header.replace(480, 32, EncodeCollationBitmap(m.collation));
     header.replace(512, 512, EncodeCollationTable(m.collation));
 
     std::string file = header;
     AppendBookTable(file, m.books, nullptr);
-    for (const auto& [strong, offset] : m.strong_index) {
+    for (const auto& [strong, offset] : index) {
         AppendInt32(file, static_cast<int32_t>(strong));
         AppendInt32(file, static_cast<int32_t>(offset));
     }
     file += info;
-    file += m.records;
+    file += records;
     return file;
 }
 
@@ -258,11 +389,11 @@ bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::str
     return true;
 }
 
-std::string BuildModule(const Description& d)
+std::string BuildModule(const Description& d, std::string* error)
 {
     switch (d.kind) {
     case Description::LEXICON:
-        return BuildLexiconModule(d.lexicon);
+        return BuildLexiconModule(d.lexicon, error);
     case Description::DICTIONARY:
         return BuildDictionaryModule(d.dictionary);
     case Description::BOOK:

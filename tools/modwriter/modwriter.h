@@ -1,7 +1,6 @@
 // The module writer: builds module files byte for byte from plain records.
-// Book modules are complete; lexicons and dictionaries have their header and
-// information block, and take their records as ready-made bytes until their
-// record encoders are added.
+// Book modules and lexicons are complete; dictionaries have their header and
+// information block, and take their records as ready-made bytes.
 #pragma once
 
 #include <array>
@@ -106,6 +105,32 @@ std::string BuildBookModule(const BookModule& module, BookLayout* layout = nullp
 
 // ---------------------------------------------------------------- lexicons
 
+// One lexicon record. Records are numbered 1, 2, ... in the order given,
+// which must be the keywords' collation order.
+struct LexEntry {
+    std::string keyword;             // reading order, at most 127 bytes, no "|"
+    std::string strong;              // "" or "H1234" / "G25" (letter and 1 to 7 digits)
+    std::vector<std::string> items;  // header items 0.. (at most 10, 255 bytes each)
+    std::optional<std::string> extra;  // "|SE" data, at most 255 bytes
+    std::string body;                // tagged text, at most 128000 bytes
+    bool deleted = false;
+    char skipped = ',';              // the byte after "|S1"
+    std::string filler;              // bytes between the numbers and "|SK" (no "|")
+};
+
+struct LexLabel {
+    std::string text;  // at most 19 characters
+    int flag1 = 0;     // 0: the item ends a paragraph; else a space follows it
+};
+
+// Where a record ended up.
+struct LexPlace {
+    int32_t number;
+    int32_t offset;  // its "|S1"
+    int32_t delka;
+    int32_t header_delka;
+};
+
 struct LexiconModule {
     std::string magic = "hblx";
     int version = 3;
@@ -117,19 +142,34 @@ struct LexiconModule {
     int keyword_strong = 0;
     int extra_data = 0;
     int no_jumps = 0;
-    int sync_byte = 0;
-    int32_t records_all = 0;
-    int32_t deleted_records = 0;
-    std::vector<std::string> header_labels;  // up to 10
+    int sync_byte = 0;  // stored inverted: 1 = the window does not take part in lookups
+    std::vector<LexLabel> labels;  // up to 10
     Collation collation;
     std::vector<Book> books;  // names only; lengths and offsets are written as 0
-    std::vector<std::pair<uint32_t, uint32_t>> strong_index;  // number, offset
     InfoItems info;
-    std::string records;  // record bytes, written after the info block
+    std::vector<LexEntry> entries;
+    bool strong_index = true;  // write the Strong index (when any record has a reference)
+
+    // For damaged test files: raw record bytes written after the entries,
+    // a Strong index given by hand, and header values written as given.
+    std::string records;
+    std::optional<std::vector<std::pair<uint32_t, uint32_t>>> strong_index_override;
+    std::optional<int32_t> records_all_override;
+    std::optional<int32_t> deleted_records_override;
     std::optional<int32_t> tag_info_override;
     std::optional<int32_t> tag_data_override;
+    bool check = true;  // refuse entries that would break the format
 };
-std::string BuildLexiconModule(const LexiconModule& module);
+
+// "|S1" + skipped + "delka,header_delka,number,deleted," + filler + header + body.
+std::string EncodeLexRecord(const LexEntry& entry, int32_t number);
+
+// Checks the entries (see LexiconModule::check); returns "" or what is wrong.
+std::string CheckLexicon(const LexiconModule& module);
+
+// The whole LEX file; "" with *error set when the check refuses the module.
+std::string BuildLexiconModule(const LexiconModule& module, std::string* error = nullptr,
+                               std::vector<LexPlace>* places = nullptr);
 
 // ---------------------------------------------------------------- dictionaries
 
@@ -173,7 +213,8 @@ struct Description {
 // "line N: <what>".
 bool ParseDescription(const std::string& text, Description* out, std::string* error);
 
-// The bytes of the module described.
-std::string BuildModule(const Description& description);
+// The bytes of the module described; "" with *error set when a lexicon's
+// records would break the format.
+std::string BuildModule(const Description& description, std::string* error = nullptr);
 
 } // namespace modwriter
