@@ -38,6 +38,19 @@ protected:
         ASSERT_TRUE(modwriter::WriteFileAtomic(file_, modwriter::BuildBookModule(m, &layout_)));
         for (const auto& r : layout_.records) off_.push_back(std::to_string(r.offset));
         ASSERT_TRUE(modwriter::WriteFileAtomic(dir_ + "/not.sbk", "hblx nothing"));
+        modwriter::LexiconModule lex;
+        lex.info = {{"IA", "LX"}, {"IT", "Lexicon"}};
+        lex.collation.letters = {"a", "b", "c", "d"};
+        lex.collation.joins_next.assign(4, false);
+        lex.labels = {{"Meaning", 0}};
+        for (const char* k : {"a", "b", "c", "d"}) {
+            modwriter::LexEntry e;
+            e.keyword = k;
+            e.body = std::string("word ") + k + (k[0] == 'b' ? " love|RH430|Rh love" : " text");
+            lex.entries.push_back(e);
+        }
+        lex.entries[3].items = {"Love"};
+        ASSERT_TRUE(modwriter::WriteFileAtomic(dir_ + "/lx.lex", modwriter::BuildLexiconModule(lex)));
     }
     std::string dir_, file_;
     modwriter::BookLayout layout_;
@@ -90,6 +103,17 @@ TEST_F(CliSearchTest, RangesAndShow)
     EXPECT_EQ(r.out, "Gen 1:1\tIn the beginning God created\nGen 1:2\tAnd the earth was\n");
     r = Cli("show " + file_ + " 'Gen 1:2'");
     EXPECT_EQ(r.out, "Gen 1:2\tAnd the earth was\n");
+}
+
+TEST_F(CliSearchTest, LexiconSearch)
+{
+    const std::string lex = dir_ + "/lx.lex";
+    EXPECT_EQ(Cli("lex search " + lex + " love").out, "hits=3 records=2\n2\n4\n");
+    EXPECT_EQ(Cli("lex search " + lex + " love --case").out, "hits=2 records=1\n2\n");
+    EXPECT_EQ(Cli("lex search " + lex + " word --then text").out, "hits=3 records=3\n1\n3\n4\n");
+    EXPECT_EQ(Cli("lex search " + lex + " zebra").out, "hits=0 records=0\n");
+    EXPECT_EQ(Cli("lex strongsearch " + lex + " h H0430").out, "hits=1 records=1\n2\n");
+    EXPECT_EQ(Cli("lex search " + file_ + " love").status, 1);
 }
 
 TEST_F(CliSearchTest, NotABookModule)

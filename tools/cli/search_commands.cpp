@@ -17,6 +17,7 @@
 #include "cli/cli.h"
 #include "cmdline/reference.h"
 #include "search/book_search.h"
+#include "search/lex_search.h"
 #include "search/ranges.h"
 #include "search/results.h"
 #include "search/search_request.h"
@@ -478,7 +479,74 @@ int Show(int argc, char** argv)
     return 0;
 }
 
+// The outcome of a lexicon search: counts, then the records found.
+void PrintLexResults()
+{
+    const DATAWINDOW& w = datawindow[0];
+    std::printf("hits=%d records=%d\n", w.search_out_lx.hit_patterns, w.search_out_lx.hit_verses);
+    if (w.search_out_lx.hit_verses <= 0 || !w.lx_filter) return;
+    for (int r = 0; r < w.lx_records_all; ++r)
+        if (w.lx_filter[r] == 0) std::printf("%d\n", r + 1);
+}
+
 } // namespace
+
+// sevir-cli lex search FILE PATTERN [options]; the lexicon is open in data
+// window 0. argv[0] is "lex", argv[1] "search".
+int CliLexSearch(int argc, char** argv)
+{
+    Options o;
+    if (!ParseOptions(argc - 1, argv + 1, "--any --all --phrase --case --script --keep-vowels --then", &o)) return 2;
+    if (o.positional.size() != 2) {
+        std::fprintf(stderr, "usage: sevir-cli lex search FILE PATTERN [options]\n");
+        return 2;
+    }
+    const MessageBoxHandler previous = SetMessageBoxHandler(Quiet);
+    search_in.datawindow = 0;
+    search_in.mode = 1;
+    search_in.in_lex_results = 0;
+    search_in.type = o.script >= 0 ? o.script : datawindow[0].language;
+    search_in.search_for = o.search_for;
+    search_in.case_sensitive = o.case_sensitive;
+    search_in.ignore_vowels = o.keep_vowels ? 0 : 1;
+    SEARCH_SetTypedPattern(o.positional[1]);
+    int found = SEARCH_LexText();
+    for (const char* p : o.then) {
+        // Within the records found, as long as there are any.
+        search_in.in_lex_results = found == 1 ? 1 : 0;
+        SEARCH_SetTypedPattern(p);
+        found = SEARCH_LexText();
+    }
+    SetMessageBoxHandler(previous);
+    PrintLexResults();
+    return 0;
+}
+
+int CliLexStrongSearch(int argc, char** argv)
+{
+    if (argc != 5 || (std::strcmp(argv[3], "h") && std::strcmp(argv[3], "g"))) {
+        std::fprintf(stderr, "usage: sevir-cli lex strongsearch FILE h|g NUMBER\n");
+        return 2;
+    }
+    const MessageBoxHandler previous = SetMessageBoxHandler(Quiet);
+    int32_t number = 0;
+    if (!SEARCH_ReadStrongNumber(argv[4], &number)) {
+        SetMessageBoxHandler(previous);
+        std::fprintf(stderr, "sevir-cli lex strongsearch: no number in %s\n", argv[4]);
+        return 2;
+    }
+    search_in.datawindow = 0;
+    search_in.mode = 1;
+    search_in.in_lex_results = 0;
+    search_in.str_type = 0;
+    search_in.str_language = argv[3][0] == 'g' ? 2 : 1;
+    search_in.str_number = number;
+    SEARCH_SetTypedPattern(argv[4]);
+    SEARCH_LexStrong();
+    SetMessageBoxHandler(previous);
+    PrintLexResults();
+    return 0;
+}
 
 SEVIR_CLI_COMMAND("search", "FILE PATTERN [--any|--all|--phrase] [--case] [--script N] [--keep-vowels] "
                             "[--range B C V B C V|--ot|--nt] [--then PATTERN]... [--text [--unicode]]",
