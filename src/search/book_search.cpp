@@ -416,6 +416,44 @@ void FindAll(const SEARCH_PREPARED& text, std::size_t from, std::size_t to, cons
     }
 }
 
+} // namespace
+
+void SEARCH_MarkCandidates(const SEARCH_PREPARED& text, std::size_t first, std::size_t last, const SEARCH_MATCHER& m,
+                           std::vector<char>& candidate)
+{
+    candidate.assign(last > first ? last - first : 0, 0);
+    if (last <= first) return;
+    std::vector<std::string> pieces;
+    if (m.search_for == 2) {
+        pieces.push_back(Literal(m.pattern, false));
+    } else if (m.search_for == 1) {
+        // Every word must match: the longest piece of any of them will do.
+        std::string best;
+        for (int s = 0; s < m.subpatterns; ++s) {
+            std::string piece = Literal(m.subpattern[s], false);
+            if (piece.size() > best.size()) best = piece;
+        }
+        pieces.push_back(best);
+    } else {
+        for (int s = 0; s < m.subpatterns; ++s) pieces.push_back(Literal(m.subpattern[s], false));
+    }
+    for (const std::string& piece : pieces)
+        if (piece.empty()) {
+            candidate.assign(last - first, 1);
+            return;
+        }
+    for (const std::string& piece : pieces) {
+        std::size_t r = first;
+        FindAll(text, static_cast<std::size_t>(text.start[first]), static_cast<std::size_t>(text.start[last]), piece,
+                [&](std::size_t position) {
+                    while (r + 1 < text.start.size() && static_cast<std::size_t>(text.start[r + 1]) <= position) ++r;
+                    candidate[r - first] = 1;
+                });
+    }
+}
+
+namespace {
+
 struct ImageScan {
     const SEARCH_IMAGE& image;
     const SEARCH_PREPARED& text;

@@ -4,7 +4,9 @@
 // search_out_bk; the dialog and the results window show it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "search/search_types.h"
 
@@ -68,6 +70,13 @@ int SEARCH_CountTextHits(const char* text, const SEARCH_MATCHER& m);
 // start of text (positions ascending); returns their number.
 int SEARCH_ForEachWordMatch(const char* text, const char* pattern, int type, void (*found)(void*, int32_t),
                             void* context);
+
+// Over the prepared texts first .. last - 1 of an image: marks the texts
+// (candidate[i - first] = 1) that contain a literal piece of the request
+// that every match needs; the others cannot match.
+struct SEARCH_PREPARED;
+void SEARCH_MarkCandidates(const SEARCH_PREPARED& text, std::size_t first, std::size_t last, const SEARCH_MATCHER& m,
+                           std::vector<char>& candidate);
 
 // Prepares a record text for matching in place, as the text search does.
 void SEARCH_PrepareText(char* text, int tagged, int fold_vowels, int lower);

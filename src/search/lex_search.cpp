@@ -3,7 +3,12 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <vector>
+
+#include "app/file_io.h"
+#include "search/search_image.h"
 
 #include "app/message.h"
 #include "app/records.h"
@@ -17,6 +22,100 @@
 namespace {
 
 enum Kind { KIND_TEXT = 0, KIND_STRONG = 1, KIND_REFERENCE = 2 };
+
+// The records a lexicon search reads, in the order it reads them, with their
+// full texts (body and header items): made by the record reader on the first
+// search and kept while the module is open.
+struct LexRecord {
+    int32_t offset, cislo;
+    bool pasted;  // the header items fitted (else a search stops here)
+};
+struct LexImage {
+    SvFile* file = nullptr;
+    int64_t size = 0;
+    int32_t from = 0, to = 0, items = 0;
+    std::vector<LexRecord> records;
+    SEARCH_PREPARED raw;
+    std::vector<std::unique_ptr<SEARCH_PREPARED>> prepared;  // tagged = mask mode
+};
+LexImage* g_lex_images[MAX_DATAFILES];
+
+LexImage* MakeLexImage(int dw)
+{
+    DATAWINDOW& w = datawindow[dw];
+    auto image = std::make_unique<LexImage>();
+    image->file = datafile[w.id_file].file;
+    image->size = SvFileSize(image->file);
+    image->from = LX_SearchRecord(dw, 1);
+    image->to = LX_SearchRecord(dw, w.lx_records_all);
+    image->items = w.lx_pocet_zahlavi;
+    LXRECORD* rec = static_cast<LXRECORD*>(std::malloc(sizeof(LXRECORD)));
+    if (!rec) return nullptr;
+    try {
+        int32_t from = image->from;
+        while (from > 0 && from <= image->to) {
+            rec->id_file = w.id_file;
+            rec->offset = from;
+            if (!LX_CtiRecord(rec, 0, 1) || rec->offset > image->to) break;
+            const int32_t next = rec->offset + rec->delka + 12;
+            LexRecord r{rec->offset, rec->cislo, true};
+            image->raw.start.push_back(static_cast<int32_t>(image->raw.bytes.size()));
+            if (rec->cislo >= 1 && rec->cislo <= w.lx_records_all) {
+                r.pasted = LX_PasteHeadersToBuffer(rec, BOOK_RECORD_BUFFER, image->items) != 0;
+                if (r.pasted) image->raw.bytes.insert(image->raw.bytes.end(), rec->buffer, rec->buffer + std::strlen(rec->buffer));
+            }
+            image->raw.bytes.push_back('\0');
+            image->records.push_back(r);
+            from = next > rec->offset ? next : rec->offset + 1;
+        }
+        image->raw.start.push_back(static_cast<int32_t>(image->raw.bytes.size()));
+    } catch (const std::bad_alloc&) {
+        std::free(rec);
+        return nullptr;
+    }
+    std::free(rec);
+    return image.release();
+}
+
+LexImage* GetLexImage(int dw)
+{
+    const int id_file = datawindow[dw].id_file;
+    if (id_file < 0 || id_file >= MAX_DATAFILES || !datafile[id_file].file) return nullptr;
+    LexImage*& slot = g_lex_images[id_file];
+    if (slot && (slot->file != datafile[id_file].file || slot->size != SvFileSize(slot->file) ||
+                 slot->items != datawindow[dw].lx_pocet_zahlavi)) {
+        delete slot;
+        slot = nullptr;
+    }
+    if (!slot) slot = MakeLexImage(dw);
+    return slot;
+}
+
+const SEARCH_PREPARED* LexPrepared(LexImage& image, int mask, int fold, int lower)
+{
+    for (const auto& p : image.prepared)
+        if (p->tagged == mask && p->fold_vowels == fold && p->lower == lower) return p.get();
+    try {
+        auto made = std::make_unique<SEARCH_PREPARED>();
+        made->tagged = mask;
+        made->fold_vowels = fold;
+        made->lower = lower;
+        made->bytes = image.raw.bytes;
+        made->start = image.raw.start;
+        for (std::size_t i = 0; i + 1 < made->start.size(); ++i) {
+            char* text = made->bytes.data() + made->start[i];
+            StripTags(text, text, mask);
+            SEARCH_PrepareText(text, 0, fold, lower);
+            char* end = made->bytes.data() + made->start[i + 1];
+            char* kept = text + std::strlen(text);
+            std::memset(kept, 0, static_cast<std::size_t>(end - kept));
+        }
+        image.prepared.push_back(std::move(made));
+        return image.prepared.back().get();
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
 
 bool LexWindow(int dw)
 {
@@ -50,49 +149,97 @@ int Run(Kind kind)
     SEARCH_MATCHER m{search_in.search_for, search_in.type, search_in.pattern, search_in.subpatterns,
                      search_in.subpattern};
 
-    LXRECORD* rec = &g_lx_record;
-    int32_t from = search_in.offset_from;
-    const int32_t to = search_in.offset_to;
-    while (from > 0 && from <= to) {
-        rec->id_file = w.id_file;
-        rec->offset = from;
-        if (!LX_CtiRecord(rec, 0, 1)) break;
-        if (rec->offset > to) break;
-        from = rec->offset;
-        const int32_t next = from + rec->delka + 12;
-        if (rec->cislo < 1 || rec->cislo > records) {
-            ShowMessageBox(nullptr, "Bad record number in searching in lexicon in ChildTabDlg function",
-                           "Internal Error - please report!", SV_MB_OK | SV_MB_ICONERROR);
-            from = next > from ? next : from + 1;
-            continue;
-        }
-        char& filter = w.lx_filter[rec->cislo - 1];
-        if (in_results && filter == 1) {
-            from = next > from ? next : from + 1;
-            continue;
-        }
-        filter = 1;
-        if (!LX_PasteHeadersToBuffer(rec, BOOK_RECORD_BUFFER, w.lx_pocet_zahlavi)) break;
+    auto bad_number = []() {
+        ShowMessageBox(nullptr, "Bad record number in searching in lexicon in ChildTabDlg function",
+                       "Internal Error - please report!", SV_MB_OK | SV_MB_ICONERROR);
+    };
+    // The hits of one full text (prepared in place for a text search).
+    auto count = [&](char* text, bool prepared) {
         int h = 0;
         if (kind == KIND_TEXT) {
-            StripTags(rec->buffer, rec->buffer, mask);
-            SEARCH_PrepareText(rec->buffer, 0, fold, lower);
-            h = SEARCH_CountTextHits(rec->buffer, m);
+            if (!prepared) {
+                StripTags(text, text, mask);
+                SEARCH_PrepareText(text, 0, fold, lower);
+            }
+            h = SEARCH_CountTextHits(text, m);
         } else {
             const char letter = kind == KIND_REFERENCE ? 'R' : (search_in.str_language == 2 ? 'G' : 'H');
-            SEARCH_WalkTags(rec->buffer, letter, [&](int32_t, const char* value, int length) {
+            SEARCH_WalkTags(text, letter, [&](int32_t, const char* value, int length) {
                 if (kind == KIND_STRONG)
                     h += SEARCH_TagNumber(value, length) == search_in.str_number;
                 else
                     h += SEARCH_ReferenceInRange(value, length, dw, search_in.ref_bp_from, search_in.ref_bp_to);
             });
         }
+        return h;
+    };
+    auto hit = [&](char& filter, int h) {
         if (h > 0) {
             filter = 0;
             ++out.hit_verses;
             out.hit_patterns += h;
         }
-        from = next > from ? next : from + 1;
+    };
+
+    LexImage* image = g_search_engine == SEARCH_ENGINE_IMAGE ? GetLexImage(dw) : nullptr;
+    const SEARCH_PREPARED* texts = nullptr;
+    if (image) texts = kind == KIND_TEXT ? LexPrepared(*image, mask, fold, lower) : &image->raw;
+    if (image && texts && image->from == search_in.offset_from && image->to == search_in.offset_to) {
+        // Over the image: the same records in the same order; records
+        // without any literal piece of the pattern cannot match.
+        const std::size_t n = image->records.size();
+        std::vector<char> candidate;
+        if (kind == KIND_TEXT)
+            SEARCH_MarkCandidates(*texts, 0, n, m, candidate);
+        else
+            candidate.assign(n, 1);
+        std::vector<char> buffer;
+        for (std::size_t i = 0; i < n; ++i) {
+            const LexRecord& r = image->records[i];
+            if (r.cislo < 1 || r.cislo > records) {
+                bad_number();
+                continue;
+            }
+            char& filter = w.lx_filter[r.cislo - 1];
+            if (in_results && filter == 1) continue;
+            filter = 1;
+            if (!r.pasted) break;
+            if (!candidate[i]) continue;
+            const char* text = texts->bytes.data() + texts->start[i];
+            if (kind == KIND_TEXT) {
+                hit(filter, SEARCH_CountTextHits(text, m));
+            } else {
+                buffer.assign(text, text + std::strlen(text) + 1);
+                hit(filter, count(buffer.data(), true));
+            }
+        }
+    } else {
+        LXRECORD* rec = &g_lx_record;
+        int32_t from = search_in.offset_from;
+        const int32_t to = search_in.offset_to;
+        while (from > 0 && from <= to) {
+            rec->id_file = w.id_file;
+            rec->offset = from;
+            if (!LX_CtiRecord(rec, 0, 1)) break;
+            if (rec->offset > to) break;
+            from = rec->offset;
+            const int32_t next = from + rec->delka + 12;
+            const int32_t step = next > from ? next : from + 1;
+            if (rec->cislo < 1 || rec->cislo > records) {
+                bad_number();
+                from = step;
+                continue;
+            }
+            char& filter = w.lx_filter[rec->cislo - 1];
+            if (in_results && filter == 1) {
+                from = step;
+                continue;
+            }
+            filter = 1;
+            if (!LX_PasteHeadersToBuffer(rec, BOOK_RECORD_BUFFER, w.lx_pocet_zahlavi)) break;
+            hit(filter, count(rec->buffer, false));
+            from = step;
+        }
     }
 
     out.milisec = static_cast<int32_t>(
@@ -116,6 +263,13 @@ int Run(Kind kind)
 }
 
 } // namespace
+
+void SEARCH_DropLexiconImage(int id_file)
+{
+    if (id_file < 0 || id_file >= MAX_DATAFILES) return;
+    delete g_lex_images[id_file];
+    g_lex_images[id_file] = nullptr;
+}
 
 int SEARCH_LexText()
 {

@@ -15,3 +15,7 @@ int SEARCH_LexStrong();
 
 // Cross references into the bounds of reference history entry row.
 int SEARCH_LexReference(int row);
+
+// Drops the prepared texts of the lexicon of catalogue entry id_file (when
+// its file closes).
+void SEARCH_DropLexiconImage(int id_file);

@@ -9,6 +9,7 @@
 #include "app/records.h"
 #include "books/sbk_reader.h"
 #include "search/book_search.h"
+#include "search/lex_search.h"
 #include "search/strong_tags.h"
 
 namespace {
@@ -223,12 +224,14 @@ std::size_t SEARCH_FirstRecordAt(const SEARCH_IMAGE& image, int64_t offset)
 void SEARCH_DropModuleImage(int id_file)
 {
     if (id_file < 0 || id_file >= MAX_DATAFILES) return;
+    SEARCH_DropLexiconImage(id_file);
     delete g_images[id_file];
     g_images[id_file] = nullptr;
 }
 
 void SEARCH_DropAllModuleImages()
 {
+    for (int i = 0; i < MAX_DATAFILES; ++i) SEARCH_DropLexiconImage(i);
     for (SEARCH_IMAGE*& image : g_images) {
         delete image;
         image = nullptr;

@@ -104,3 +104,67 @@ TEST_F(LexSearchTest, StrongAndReferenceSearch)
 }
 
 } // namespace
+
+namespace {
+
+// Both ways of reading a lexicon give the same filter and counts.
+TEST_F(LexSearchTest, ImageAndRecordLoopAgree)
+{
+    modwriter::LexiconModule m = testlex::Numbered(60);
+    m.labels = {{"Meaning", 0}, {"Use", 1}};
+    m.books = {modwriter::Book("Genesis", "Gen", "OTGen")};
+    static const char* const words[] = {"love", "the", "Love", "loved", "in", "beginning", "|THabc|Th", "|TGlogos|Tg",
+                                        "|RH430|Rh", "|RG26|Rg", "|RROTGen:1:1|Rr", "x,y"};
+    unsigned seed = 7;
+    for (auto& e : m.entries) {
+        e.body.clear();
+        for (int i = 0; i < 12; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            e.body += std::string(words[(seed >> 16) % 12]) + " ";
+        }
+        e.items = {"the love", "in"};
+    }
+    m.entries[10].deleted = true;
+    ASSERT_EQ(testlex::OpenLexicon(modwriter::BuildLexiconModule(m)), 1);
+    search_in.datawindow = 0;
+    search_in.mode = 1;
+    auto run = [&](int engine, int (*search)()) {
+        g_search_engine = engine;
+        const int r = search();
+        std::vector<int> out = Found();
+        out.push_back(r);
+        out.push_back(datawindow[0].search_out_lx.hit_verses);
+        out.push_back(datawindow[0].search_out_lx.hit_patterns);
+        return out;
+    };
+    int compared = 0;
+    for (const char* p : {"love", "the love", "lov*", "?n", "in the", "abc", "cba", "logos", "", "x,y", "zzz"})
+        for (int type = 0; type < 3; ++type)
+            for (int search_for = 0; search_for < 3; ++search_for)
+                for (int in_results = 0; in_results < 2; ++in_results) {
+                    search_in.type = type;
+                    search_in.search_for = search_for;
+                    search_in.ignore_vowels = 1;
+                    search_in.case_sensitive = search_for == 1;
+                    // The same starting filter for both.
+                    std::vector<char> start(datawindow[0].lx_filter, datawindow[0].lx_filter + 60);
+                    search_in.in_lex_results = in_results;
+                    SEARCH_SetTypedPattern(p);
+                    std::vector<int> records = run(SEARCH_ENGINE_RECORDS, SEARCH_LexText);
+                    std::memcpy(datawindow[0].lx_filter, start.data(), start.size());
+                    SEARCH_SetTypedPattern(p);
+                    std::vector<int> image = run(SEARCH_ENGINE_IMAGE, SEARCH_LexText);
+                    ASSERT_EQ(records, image) << p << " " << type << " " << search_for << " " << in_results;
+                    ++compared;
+                }
+    search_in.in_lex_results = 0;
+    for (int number : {430, 26, 1}) {
+        search_in.str_language = number == 26 ? 2 : 1;
+        search_in.str_number = number;
+        EXPECT_EQ(run(SEARCH_ENGINE_RECORDS, SEARCH_LexStrong), run(SEARCH_ENGINE_IMAGE, SEARCH_LexStrong));
+    }
+    g_search_engine = SEARCH_ENGINE_IMAGE;
+    EXPECT_EQ(compared, 198);
+}
+
+} // namespace
