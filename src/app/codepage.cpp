@@ -99,8 +99,38 @@ unsigned char LowerChar8(unsigned char c, int codepage)
 void LowerText8(char* text, int codepage)
 {
     if (!text) return;
-    for (char* p = text; *p; ++p)
-        *p = static_cast<char>(LowerChar8(static_cast<unsigned char>(*p), codepage));
+    // Searches lower-case whole modules: each code page's table is made
+    // once.
+    struct Table {
+        int codepage = -1;
+        unsigned char lower[256];
+    };
+    static Table cache[4];
+    static int next = 0;
+    const Table* table = nullptr;
+    for (const Table& t : cache)
+        if (t.codepage == codepage) table = &t;
+    if (!table) {
+        Table& t = cache[next];
+        next = (next + 1) % 4;
+        for (int c = 0; c < 256; ++c) t.lower[c] = LowerChar8(static_cast<unsigned char>(c), codepage);
+        t.codepage = codepage;
+        table = &t;
+    }
+    const unsigned char* lower = table->lower;
+    unsigned char* p = reinterpret_cast<unsigned char*>(text);
+    // Four bytes a step; each is tested for the end before the next is read.
+    for (;;) {
+        if (!p[0]) break;
+        p[0] = lower[p[0]];
+        if (!p[1]) break;
+        p[1] = lower[p[1]];
+        if (!p[2]) break;
+        p[2] = lower[p[2]];
+        if (!p[3]) break;
+        p[3] = lower[p[3]];
+        p += 4;
+    }
 }
 
 int CurrentCodePage()
