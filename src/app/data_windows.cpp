@@ -10,6 +10,7 @@
 #include "books/sbk_reader.h"
 #include "books/verse_location.h"
 #include "cmdline/sync_names.h"
+#include "search/search_image.h"
 
 void (*g_release_font)(FONT_HANDLE font) = nullptr;
 void (*g_module_file_closed)(int id_file) = nullptr;
@@ -51,6 +52,7 @@ void ReleaseModuleFile(int id_file, int except)
         if (i != except && !datawindow[i].infowindow && datawindow[i].id_file == id_file) return;
     DATAFILE& f = datafile[id_file];
     bool was_open = f.file != nullptr || f.opened;
+    SEARCH_DropModuleImage(id_file);
     if (f.file) SvClose(f.file);
     f.file = nullptr;
     f.opened = 0;

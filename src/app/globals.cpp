@@ -4,11 +4,16 @@
 #include "app/file_io.h"
 #include "app/records.h"
 #include "books/rtf_tags.h"
+#include "search/results.h"
+#include "search/search_image.h"
+#include "search/search_request.h"
 
 DATAFILE datafile[MAX_DATAFILES];
 DATAWINDOW datawindow[MAX_DATAWINDOWS];
 STATUS status;
 BOOK_RECORD g_book_record;
+SEARCH_IN search_in;
+SEARCH_OUT_BK search_out_bk;
 
 namespace {
 
@@ -124,6 +129,10 @@ void ResetGlobalRecords()
     std::memset(datawindow, 0, sizeof datawindow);
     std::memset(&status, 0, sizeof status);
     std::memset(&g_book_record, 0, sizeof g_book_record);
+    SEARCH_ClearBookResults();
+    SEARCH_DropAllModuleImages();
+    std::memset(&search_in, 0, sizeof search_in);
+    SetSearchInDefaults(search_in);
     SetStatusDefaults(status);
     BK_SetRTFTagDefaults();
     BK_BuildRTFTags();

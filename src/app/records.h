@@ -328,6 +328,10 @@ extern DATAFILE datafile[MAX_DATAFILES];
 extern DATAWINDOW datawindow[MAX_DATAWINDOWS];
 // Options and run state.
 extern STATUS status;
+// The search request of the search dialog, and the outcome of the last book
+// search (its arrays are heap blocks released with free).
+extern SEARCH_IN search_in;
+extern SEARCH_OUT_BK search_out_bk;
 
 // Gives every option of status the default it has at start-up (before the
 // configuration file is read), without touching the data paths.

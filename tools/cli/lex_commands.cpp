@@ -22,6 +22,10 @@
 #include "lex/lex_list.h"
 #include "lex/lex_reader.h"
 
+// The lexicon searches, with the book searches in search_commands.cpp.
+int CliLexSearch(int argc, char** argv);        // search_commands.cpp
+int CliLexStrongSearch(int argc, char** argv);  // search_commands.cpp
+
 namespace {
 
 int Quiet(void*, const char*, const char*, unsigned)
@@ -49,7 +53,10 @@ int Usage()
                  "       sevir-cli lex key FILE KEY [FROM]\n"
                  "       sevir-cli lex strong FILE h|g NUMBER [FROM]\n"
                  "       sevir-cli lex filter FILE TEXT\n"
-                 "       sevir-cli lex list FILE FROM COUNT\n");
+                 "       sevir-cli lex list FILE FROM COUNT\n"
+                 "       sevir-cli lex search FILE PATTERN [--any|--all|--phrase] [--case] [--script N] "
+                 "[--keep-vowels] [--then PATTERN]...\n"
+                 "       sevir-cli lex strongsearch FILE h|g NUMBER\n");
     return 2;
 }
 
@@ -191,9 +198,11 @@ int Lex(int argc, char** argv)
     if (argc < 3) return Usage();
     const std::string what = argv[1];
     if (what != "info" && what != "read" && what != "record" && what != "key" && what != "strong" &&
-        what != "filter" && what != "list")
+        what != "filter" && what != "list" && what != "search" && what != "strongsearch")
         return Usage();
     if (!OpenLexicon(argv[2])) return 1;
+    if (what == "search") return CliLexSearch(argc, argv);
+    if (what == "strongsearch") return CliLexStrongSearch(argc, argv);
     if (what == "info") return argc == 3 ? Info() : Usage();
     if (what == "read") return Read(argc, argv);
     if (what == "record") return Record(argc, argv);
@@ -205,4 +214,4 @@ int Lex(int argc, char** argv)
 
 } // namespace
 
-SEVIR_CLI_COMMAND("lex", "info|read|record|key|strong|filter|list FILE ...", Lex);
+SEVIR_CLI_COMMAND("lex", "info|read|record|key|strong|filter|list|search|strongsearch FILE ...", Lex);
