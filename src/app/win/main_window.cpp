@@ -4,10 +4,12 @@
 #include <initializer_list>
 #include <commctrl.h>
 
+#include "app/config.h"
 #include "app/lang.h"
 #include "app/message.h"
 #include "app/startup.h"
 #include "app/records.h"
+#include "app/win/config_windows.h"
 #include "app/win/data_window.h"
 #include "app/web_addresses.h"
 #include "app/win/frame_controls.h"
@@ -22,6 +24,7 @@
 #include "cmdline/win/cmdline_window.h"
 #include "books/book_window.h"
 #include "books/win/book_window.h"
+#include "lex/win/lex_window.h"
 #include "app/win/win_message.h"
 #include "books/win/gdi_measurer.h"
 #include "text/win/display_fonts.h"
@@ -63,9 +66,15 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
     // machine has none, before anything is measured or drawn.
     LoadDisplayFonts();
 
+    // The main window's place at creation, unless the configuration has one.
+    RECT created;
+    GetWindowRect(hwnd, &created);
+    status.hMain_position = SV_RECT{created.left, created.top, created.right, created.bottom};
+    InstallCfgWindowHooks();
     Iniciace();
     BK_UseGdiMeasurer();
     BK_InstallWindowHooks();
+    LX_InstallWindowHooks();
     if (g_interactive_start && status.opt_splash == 1) ShowSplashScreen(hwnd, status.opt_splash_delay_ms);
 
     CLIENTCREATESTRUCT ccs = {};
@@ -78,6 +87,10 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
                                    GetModuleHandleA(nullptr), &ccs);
     if (!g_hMDIClient) ShowMessageBox(hwnd, "Could not create MDI client.", "Error", SV_MB_OK | SV_MB_ICONERROR);
     CreateFrameControls(hwnd);
+
+    // The main window's place and the windows open at the last exit.
+    OpenWindowsAccordingCFG(status.cfg_window, status.result_cfg_read);
+    FreeConfiguredWindows();
     return TRUE;
 }
 
@@ -120,6 +133,7 @@ void Main_OnCommand(HWND hwnd, int id, HWND, UINT)
     if (id >= IDM_TAG_FIRST && id <= IDM_TAG_LAST) {
         if (ValidLastWindow()) ProcessTagMenuCommand(status.bk_last_book, id);
         BK_UpdateAllBookWindows();
+        LX_UpdateAllLexComments();
         UpdateButonStates();
         return;
     }
