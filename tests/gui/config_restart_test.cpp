@@ -61,11 +61,7 @@ protected:
         GetCurrentDirectoryA(sizeof old_, old_);
         ASSERT_TRUE(SetCurrentDirectoryA(dir_.c_str()));
         hInst = GetModuleHandleA(nullptr);
-        WNDCLASSEXA known = {};
-        known.cbSize = sizeof known;
-        if (!GetClassInfoExA(hInst, kMainClassName, &known)) {
-            ASSERT_TRUE(RegisterSevirClasses(hInst));
-        }
+        ASSERT_TRUE(gui::EnsureSevirClasses());
     }
     void TearDown() override
     {
