@@ -26,6 +26,7 @@
 #include "resource.h"
 #include "text/keyboard.h"
 #include "text/word_tags.h"
+#include "text/win/click_view.h"
 
 namespace {
 
@@ -617,6 +618,9 @@ LRESULT CALLBACK LX_RichProc(HWND view, UINT msg, WPARAM wParam, LPARAM lParam)
             StartSplit(id);
             return 0;
         }
+        // A click refreshes the information window while it is visible.
+        if (status.info_visible == 1 && AnalyseViewClick(id, view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))
+            INFO_ShowClick();
         break;
     case WM_LBUTTONDBLCLK: {
         // The control selects the word; a word that is not a link is looked up.
