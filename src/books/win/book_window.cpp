@@ -232,8 +232,13 @@ void ShowContextMenu(int id, HWND view, int x, int y)
     ClientToScreen(view, &pt);
     HMENU menu = BK_CreateContextMenu(id);
     if (!menu) return;
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y + 20, 0, Frame(id), nullptr);
+    // The command arrives at the frame through the message queue: the right
+    // click is kept until it has been carried out.
+    const int command = static_cast<int>(TrackPopupMenu(
+        menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, pt.x, pt.y + 20, 0, Frame(id), nullptr));
     BK_DestroyContextMenu(menu);
+    if (command) SendMessageA(Frame(id), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    g_right_click = RIGHT_CLICK{};
     SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(-1), 0);
 }
 
