@@ -192,6 +192,37 @@ void Rich_DoubleClick(int id, HWND view, int x, int y)
     }
 }
 
+// The selected word of the view and its script (from its font), cut to 63
+// characters; empty without a selection.
+std::string SelectedWord(HWND view, int* language)
+{
+    CHARRANGE range = {};
+    SendMessageA(view, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    *language = SCRIPT_LATIN;
+    if (range.cpMax <= range.cpMin) return "";
+    std::string text(static_cast<std::size_t>(range.cpMax - range.cpMin) + 1, '\0');
+    const LRESULT n = SendMessageA(view, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\n')) text.pop_back();
+    if (text.size() > 63) text.resize(63);
+    if (BK_IsRTFHebrew(view, range.cpMin, range.cpMax)) *language = SCRIPT_HEBREW;
+    else if (BK_IsRTFGreek(view, range.cpMin, range.cpMax)) *language = SCRIPT_GREEK;
+    return text;
+}
+
+// The selected word is looked up in the lexicons that take part; links
+// (references, Strong's numbers) are not words.
+void LookAtSelection(int id, HWND view)
+{
+    int language = 0;
+    const std::string word = SelectedWord(view, &language);
+    CHARRANGE range = {};
+    SendMessageA(view, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    if (word.empty() || IsRTFUnderline(view, range.cpMin)) return;
+    LookupWord(word.c_str(), language, id);
+    UpdateStatusBar(status.bk_last_book, -1);
+}
+
 void ShowContextMenu(int id, HWND view, int x, int y)
 {
     if (!AnalyseViewClick(id, view, x, y) || rtfclick.flag_id != 1) {
@@ -411,7 +442,13 @@ HMENU BK_CreateContextMenu(int id)
     // The search dialog, the verse list and the comparison view are not
     // part of the program yet: their items are there, greyed.
     AppendItem(menu, IDM_BK_SEARCH, IDS_MENU_SEARCH_FULLTEXT, false, false);
-    AppendItem(menu, IDM_BK_LOOK_AT, IDS_MENU_LOOK_AT, !g_right_click.text.empty(), false);
+    {
+        // The right-clicked text, or else what is selected in the view.
+        int language = 0;
+        const bool word = !g_right_click.text.empty() ||
+                          (Valid(id) && !SelectedWord(static_cast<HWND>(datawindow[id].hrichedit), &language).empty());
+        AppendItem(menu, IDM_BK_LOOK_AT, IDS_MENU_LOOK_AT, word, false);
+    }
     {
         static BOOK_RECORD label;
         std::string name = g_right_click.label;
@@ -460,7 +497,12 @@ int BK_ProcessContextCommand(int id, int command)
     if (!Valid(id)) return 0;
     switch (command) {
     case IDM_BK_LOOK_AT:
-        if (!g_right_click.text.empty()) LookupWord(g_right_click.text.c_str(), g_right_click.language, id);
+        if (!g_right_click.text.empty()) {
+            LookupWord(g_right_click.text.c_str(), g_right_click.language, id);
+            UpdateStatusBar(status.bk_last_book, -1);
+        } else {
+            LookAtSelection(id, static_cast<HWND>(datawindow[id].hrichedit));
+        }
         return 1;
     case IDM_BK_GEMATRIA1:
     case IDM_BK_GEMATRIA2:
