@@ -314,8 +314,16 @@ TEST_F(InfoGuiTest, CopiedHebrewIsInReadingOrder)
     HWND view = static_cast<HWND>(datawindow[h].hrichedit);
     const int at = Find(h, "MIDL@");
     SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(at), static_cast<LPARAM>(at + 5));
-    SendMessageA(view, WM_COPY, 0, 0);
+    // Ctrl+C, as the user types it.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(view, WM_KEYDOWN, 'C', 0);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
     ASSERT_TRUE(OpenClipboard(frame()));
+    EXPECT_TRUE(GetClipboardData(RegisterClipboardFormatA(CF_RTF)) != nullptr);
     HANDLE u = GetClipboardData(CF_UNICODETEXT);
     ASSERT_NE(u, nullptr);
     const std::wstring text(static_cast<const wchar_t*>(GlobalLock(u)));

@@ -600,7 +600,15 @@ LRESULT CALLBACK LX_RichProc(HWND view, UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_KEYDOWN:
         if (ScrollKey(id, static_cast<UINT>(wParam))) return 0;
+        if (GetKeyState(VK_CONTROL) < 0 && (wParam == 'C' || wParam == VK_INSERT)) {
+            CopyViewSelection(view);
+            return 0;
+        }
         break;
+    case WM_COPY:
+        // Rich text as shown, and Unicode text for other programs.
+        CopyViewSelection(view);
+        return 0;
     case WM_MOUSEWHEEL:
         if (WheelStep(id, GET_WHEEL_DELTA_WPARAM(wParam))) return 0;
         break;
