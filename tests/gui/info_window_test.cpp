@@ -38,7 +38,7 @@ protected:
         modwriter::Book gen("Genesis", "Gen", "OTGen");
         gen.verses = {{1, 1, "In the beginning God|RH430|Rh created the heaven"},
                       {1, 2, "And the earth was without form, see |RRNTJohn:3:16|Rr and |RRNTRom:5:8|Rr."},
-                      {1, 3, "And God said|TNa note about light|Tn, Let there be light"}};
+                      {1, 3, "And God said |TNa note about light|Tn, Let there be light"}};
         modwriter::Book john("John", "Jn", "NTJohn");
         john.verses = {{3, 15, "That whosoever believeth"},
                        {3, 16, "For God so loved|RG25|Rg the world"},
@@ -151,7 +151,7 @@ TEST_F(InfoGuiTest, StrongsLinksReferencesAndVerseLabels)
     EXPECT_EQ(rtfclick.out_bp.verse, 3);
     ASSERT_EQ(rtfclick.flag_tag_area, 1);
     EXPECT_EQ(std::string(LastClickRecord() + rtfclick.out_tag_area_l, static_cast<std::size_t>(rtfclick.out_tag_area_r)),
-              "|TNa note about light|Tn, ");
+              " |TNa note about light|Tn, ");
     // A word inside the note: no tag area of its own.
     ClickAt(w, Find(w, "about") + 1, true);
     EXPECT_EQ(ClickedWord(), "about");
@@ -269,7 +269,8 @@ TEST_F(InfoGuiTest, InformationWindowShowsGematriaMorphologyAndLemma)
     Command(IDM_SHOW_INFO);
     EXPECT_EQ(status.info_visible, 0);
     EXPECT_EQ(status.num_windows, 2);
-    ClickAt(g, Find(g, "qeos") + 1);
+    const int g2 = g > info ? g - 1 : g;  // the windows after it moved up
+    ClickAt(g2, Find(g2, "qeos") + 1);
     EXPECT_EQ(status.info_visible, 0);
     EXPECT_TRUE(boxes().boxes().empty());
 }

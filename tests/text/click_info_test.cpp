@@ -15,6 +15,7 @@
 #include "text/click_info.h"
 #include "text/copy_text.h"
 #include "text/info_text.h"
+#include "text/word_tags.h"
 
 namespace {
 
@@ -22,11 +23,12 @@ namespace {
 class ModelView : public RICH_VIEW {
 public:
     struct Look {
-        bool underline = false;
-        bool label = false;
-        int script = 0;
+        bool underline;
+        bool label;
+        int script;
     };
-    ModelView& Add(const std::string& s, Look look = {})
+    ModelView& Add(const std::string& s) { return Add(s, Look{false, false, 0}); }
+    ModelView& Add(const std::string& s, Look look)
     {
         text += s;
         looks.insert(looks.end(), s.size(), look);
