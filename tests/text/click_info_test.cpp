@@ -336,7 +336,8 @@ TEST_F(ClickTest, ModuleDescription)
     EXPECT_NE(d.find("Public\r\n\\par domain \\\\ free"), std::string::npos);
     EXPECT_NE(d.find("Advanced text format with TAGS:"), std::string::npos);
     EXPECT_NE(d.find("Strongs Greek references (|RG)"), std::string::npos);
-    EXPECT_EQ(d.find("Strongs Hebrew references (|RH)"), std::string::npos);
+    EXPECT_NE(d.find("Strongs Hebrew references (|RH)"), std::string::npos);
+    EXPECT_EQ(d.find("Variant of text tag (|TV)"), std::string::npos);
     EXPECT_NE(d.find("Greek morphology coding system:"), std::string::npos);
     EXPECT_NE(d.find("Robinson"), std::string::npos);
     EXPECT_NE(d.find("Full path to file:"), std::string::npos);
