@@ -398,11 +398,20 @@ TEST_F(LexGuiTest, HebrewKeysRunRightToLeftAndLookAtMovesTheSynchronisedLexicons
     EXPECT_EQ(W(h3).no_jumps, 1);
     // Keywords are shown reversed.
     EXPECT_STREQ(W(h).lx_radek[0].tLeft, "A@");
-    // The key box holds the display order: the list jumps to "melekh".
+    // Typed Hebrew runs right to left (the caret moves left after each
+    // letter) and gets its final letters: mem, lamed, kaf give "melekh".
+    status.koduj_znak = 0;
     SetFocus(Edit(h));
-    SendMessageA(Edit(h), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("JLN"));
-    gui::PumpUntilIdle();
+    Type(h, "NLK");
+    EXPECT_EQ(gui::WindowText(Edit(h)), "JLN");
     EXPECT_STREQ(W(h).lx_radek[0].tLeft, "JLN");
+    EXPECT_EQ(Top(h), 10);
+    // The same on the Latin keys through the Hebrew keyboard map.
+    SetWindowTextA(Edit(h), "");
+    status.koduj_znak = 1;
+    Type(h, "mlk");
+    EXPECT_EQ(gui::WindowText(Edit(h)), "JLN");
+    EXPECT_EQ(status.last_char, 'K');
     EXPECT_EQ(Top(h), 10);
 
     // "Look at" on line 2 ("adam") of the no_jumps lexicon: the other
@@ -420,15 +429,44 @@ TEST_F(LexGuiTest, HebrewKeysRunRightToLeftAndLookAtMovesTheSynchronisedLexicons
     EXPECT_EQ(Top(g), g_top);
     EXPECT_EQ(std::string(W(h2).lx_patt_hist[0].pattern), "MC@");
     EXPECT_EQ(gui::WindowText(Edit(h2)), "MC@");
+
+    // "Copy to clipboard": the keyword as shown, and as real Hebrew.
+    PostMessageA(List(h2), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(List(h2), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(List(h2), WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(List(h2), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 2));
+    gui::PumpUntilIdle();
+    ASSERT_TRUE(OpenClipboard(frame()));
+    HANDLE text = GetClipboardData(CF_TEXT);
+    HANDLE wide = GetClipboardData(CF_UNICODETEXT);
+    std::string copied = text ? static_cast<const char*>(GlobalLock(text)) : "";
+    std::wstring copied_wide = wide ? static_cast<const wchar_t*>(GlobalLock(wide)) : L"";
+    if (text) GlobalUnlock(text);
+    if (wide) GlobalUnlock(wide);
+    CloseClipboard();
+    EXPECT_EQ(copied, "MC@");
+    EXPECT_EQ(copied_wide, std::wstring(L"\u05D0\u05D3\u05DD"));  // alef, dalet, final mem
 }
 
 TEST_F(LexGuiTest, ScreenshotsOfHebrewAndGreekLexiconsWithAFilter)
 {
     const int h = Open("hebrew.lex");
     const int g = Open("greek.lex");
-    MoveWindow(Child(h), 0, 0, 480, 420, TRUE);
-    MoveWindow(Child(g), 480, 0, 480, 420, TRUE);
+    RECT client;
+    GetClientRect(g_hMDIClient, &client);
+    const int half = client.right / 2;
+    MoveWindow(Child(h), 0, 0, half, client.bottom, TRUE);
+    MoveWindow(Child(g), half, 0, client.right - half, client.bottom, TRUE);
     gui::PumpUntilIdle();
+    // A wider word column, as a user drags it.
+    for (int i : {h, g}) {
+        const int edge = 3 + W(i).lx_listbox_width;
+        SendMessageA(Child(i), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(edge + 2, 100));
+        SendMessageA(Child(i), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(133, 100));
+        SendMessageA(Child(i), WM_LBUTTONUP, 0, MAKELPARAM(133, 100));
+    }
+    gui::PumpUntilIdle();
+    EXPECT_EQ(W(h).lx_listbox_width, 130);
     SetWindowTextA(Edit(h), "@");
     Key(Edit(h), VK_RETURN);
     EXPECT_EQ(W(h).lx_filter_hits, 5);  // the keywords with alef
