@@ -487,9 +487,20 @@ TEST_F(MainWindowTest, SpanishRelabelsMenusTreeDialogsAndBookNames)
     EXPECT_STREQ(info.lpszText, spanish_tip);
     EXPECT_STRNE(spanish_tip, "Show/hide tree of available modules");
 
+    // With a maximised child, whose system menu leads the menu bar.
+    SendMessageA(g_hMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(datawindow[w].hwnd), 0);
+    gui::PumpUntilIdle();
+    ASSERT_EQ(MenuBarShift(), 1);
     Command(IDM_LANGUAGE_BASE + Language("english.lng"));
     EXPECT_TRUE(boxes().boxes().empty());
+    EXPECT_EQ(MenuBarShift(), 1);
     bar = GetMenu(frame());
+    EXPECT_EQ(gui::MenuItemText(bar, 1), "&Program");
+    SendMessageA(g_hMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(datawindow[w].hwnd), 0);
+    gui::PumpUntilIdle();
+    EXPECT_EQ(MenuBarShift(), 0);
+    bar = GetMenu(frame());
+    EXPECT_EQ(GetMenuItemCount(bar), 7);
     EXPECT_EQ(gui::MenuItemText(bar, 0), "&Program");
     EXPECT_EQ(TreeText(hRootTVBook), "Books");
     EXPECT_EQ(gui::WindowText(GetDlgItem(hTipDlg, IDC_TIP_NEXT)), "Next tip");

@@ -150,8 +150,13 @@ void LANG_RemoveMenu()
     DestroyOwn(&hSubmenuAIX);
     DestroyOwn(&hSubmenuLNG);
     HMENU fresh = LoadMenuA(hInst, MAKEINTRESOURCEA(IDR_MAINMENU));
-    SetMenu(hMain, fresh);
-    if (bar) DestroyMenu(bar);
+    // Through the MDI client, so that it knows the new bar.
+    if (g_hMDIClient)
+        SendMessageA(g_hMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(fresh), 0);
+    else
+        SetMenu(hMain, fresh);
+    DrawMenuBar(hMain);
+    if (bar && bar != fresh) DestroyMenu(bar);
 }
 
 void LANG_BuildFrameMenu(HWND frame)
@@ -171,9 +176,17 @@ int LANG_SwitchLanguage(int i)
     if (i < 0 || i >= status.lang_found || !g_lang_files || !hMain) return 0;
     status.lang_index = i;
     CopyCut(status.lang_filename_default, sizeof status.lang_filename_default, g_lang_files[i].filename);
+    // A maximised child keeps its system menu and buttons in the menu bar:
+    // it is restored while the bar is replaced and maximised again after.
+    HWND maximised = nullptr;
+    if (g_hMDIClient && MenuBarShift() == 1) {
+        maximised = reinterpret_cast<HWND>(SendMessageA(g_hMDIClient, WM_MDIGETACTIVE, 0, 0));
+        SendMessageA(g_hMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(maximised), 0);
+    }
     LANG_RemoveMenu();
     LANG_ReadStringsFromFile(i);
     LANG_BuildFrameMenu(hMain);
+    if (maximised) SendMessageA(g_hMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(maximised), 0);
     UpdateStatusBar(status.bk_last_book < status.num_windows ? status.bk_last_book : -1, -1);
     LANG_UpdateTreeRootStrings();
     if (status.tip_visible == 1) {
