@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "app/records.h"
 #include "books/book_window.h"
@@ -188,6 +189,27 @@ int FindWordInRecord(const char* record, const char* word, int length, int k, in
     return last;
 }
 
+int FindLemmaWord(const char* record, const char* word, int length, int k)
+{
+    if (!record || !word || length <= 0) return -1;
+    const std::string pattern = "|LG" + std::string(word, static_cast<std::size_t>(length)) + "|Lg";
+    const std::string text = record;
+    int found = 0, last = -1;
+    for (std::size_t q = text.find(pattern); q != std::string::npos; q = text.find(pattern, q + 1)) {
+        // Back over the tag pairs written directly before the lemma.
+        std::size_t j = q;
+        while (j >= 3 && text[j - 3] == '|' && text[j - 1] >= 'a' && text[j - 1] <= 'z') {
+            const char open[4] = {'|', text[j - 2], static_cast<char>(text[j - 1] - 0x20), '\0'};
+            const std::size_t o = text.rfind(open, j - 3);
+            if (o == std::string::npos) break;
+            j = o;
+        }
+        last = static_cast<int>(j);
+        if (++found == k) break;
+    }
+    return last;
+}
+
 int AnalyseClick(RTFCLICK* click, RICH_VIEW& view, ClickRecordReader read_record)
 {
     if (!click) return 0;
@@ -297,7 +319,10 @@ int AnalyseClick(RTFCLICK* click, RICH_VIEW& view, ClickRecordReader read_record
     if (book)
         while (from < l && from < para_start + 64 && view.IsLabel(from)) ++from;
     const int k = CountWordOccurrences(text, from, e + 1, text + l, n, language);
-    const int after = FindWordInRecord(record, word, n, k > 0 ? k : 1, w);
+    int after = FindWordInRecord(record, word, n, k > 0 ? k : 1, w);
+    // A Greek word shown from the lemma tag of a translation's word: the
+    // tags of that word are its tags.
+    if (after < 0 && language == SCRIPT_GREEK) after = FindLemmaWord(record, word, n, k > 0 ? k : 1);
     if (after < 0) return 1;
     int tags = GetTagsOfWord(record + after);
     const int limit = r.in_size - 2;

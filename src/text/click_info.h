@@ -77,6 +77,12 @@ int ParseLinkRun(const char* run, int length, int* strong_language, int* strong_
 // occurrences, the last one counts.
 int FindWordInRecord(const char* record, const char* word, int length, int k, int id);
 
+// For a Greek word that a translation shows from a lemma tag ("|LG" word
+// "|Lg"): where the translated word the lemma belongs to ends in the record
+// text (its tags follow there), for the k-th such lemma (the last when there
+// are fewer); -1 when there is none.
+int FindLemmaWord(const char* record, const char* word, int length, int k);
+
 // How often word (length bytes) occurs as a whole word of the given script
 // in text[from, to).
 int CountWordOccurrences(const char* text, int from, int to, const char* word, int length, int language);

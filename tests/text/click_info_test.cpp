@@ -221,6 +221,17 @@ TEST_F(ClickTest, RecordMatchingSkipsTagContentsAndHiddenClasses)
     EXPECT_EQ(CountWordOccurrences("a the thee the", 0, 14, "the", 3, 0), 2);
 }
 
+TEST(ClickLinks, GreekLemmasOfATranslationTakeTheTagsOfTheirWord)
+{
+    const char* rec = "For|RG1063|Rg|MGCONJ|Mg|LGgar|Lg God|RG2316|Rg|MGN-NSM|Mg|LGqeos|Lg so, for|LGgar|Lg";
+    EXPECT_EQ(FindLemmaWord(rec, "gar", 3, 1), 3);
+    EXPECT_EQ(GetTagsOfWord(rec + 3), 30);
+    EXPECT_EQ(FindLemmaWord(rec, "qeos", 4, 1), 36);
+    EXPECT_EQ(FindLemmaWord(rec, "gar", 3, 2), static_cast<int>(std::strlen(rec)) - 9);
+    EXPECT_EQ(FindLemmaWord(rec, "gar", 3, 5), static_cast<int>(std::strlen(rec)) - 9);
+    EXPECT_EQ(FindLemmaWord(rec, "logos", 5, 1), -1);
+}
+
 TEST(ClickLinks, RunsOfLinksParse)
 {
     int lang = 0, number = 0, chapter = 0, verse = 0;
