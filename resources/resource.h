@@ -190,6 +190,10 @@
 /* ===================================================================== */
 
 #define IDC_INFO_RICHEDIT           250    /* information text view */
+#define IDM_INFO_GEMATRIA           251    /* Show calculated Hebrew gematria */
+#define IDM_INFO_MORPHOLOGY         252    /* Show morphology informations */
+#define IDM_INFO_SELECT_ALL         253    /* Select all */
+#define IDM_INFO_COPY               254    /* Copy to clipboard */
 
 /* ===================================================================== */
 /* Search dialog                                                         */

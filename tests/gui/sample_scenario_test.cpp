@@ -1,12 +1,16 @@
 // Scenarios on the sample library, run on demand (tools/book-screenshots):
-// screenshots of book windows and the time of a scroll step. Without
+// screenshots of book windows and of the information window, and the time
+// of a scroll step. Without
 // SEVIR_SAMPLE_DIR they are skipped.
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+
+#include <richedit.h>
 
 #include "app/catalogue.h"
 #include "app/records.h"
@@ -14,6 +18,8 @@
 #include "app/win/main_window.h"
 #include "books/book_window.h"
 #include "books/win/book_window.h"
+#include "books/win/rich_text.h"
+#include "text/click_info.h"
 #include "cmdline/sync_names.h"
 #include "harness.h"
 #include "resource.h"
@@ -192,4 +198,60 @@ TEST_F(SampleScenario, ScrollStepTiming)
                 "line (by lines) %.2f ms\n",
                 line, page, by_lines);
     SUCCEED();
+}
+
+TEST_F(SampleScenario, InformationWindow)
+{
+    // The KJV with morphology, a Greek lexicon when the library has one, and
+    // the information window, tiled; then a click on a Greek word.
+    const int kjvm = Open("kjvm.sbk");
+    GoTo(kjvm, "NTJohn", 3, 16);
+    Command(IDM_SHOW_ALL_TAGS);
+    int lex = -1;
+    for (int i = 0; i < status.files_all; ++i)
+        if (datafile[i].type == MODULE_LEXICON) {
+            Command(IDM_MODULE_BASE + i);
+            lex = status.num_windows - 1;
+            if (datawindow[lex].language == SCRIPT_GREEK) break;
+        }
+    Command(IDM_SHOW_INFO);
+    ASSERT_EQ(status.info_visible, 1);
+    Command(IDM_WINDOW_TILE_VERTICAL);
+    gui::PumpUntilIdle();
+    HWND view = static_cast<HWND>(datawindow[kjvm].hrichedit);
+    char text[65536] = {};
+    GetWindowTextA(view, text, sizeof text);
+    // The first word in the Greek font after the first verse label.
+    const int length = static_cast<int>(std::strlen(text));
+    int at = -1;
+    for (int i = 20; i < length && at < 0; ++i) {
+        if (text[i] < 'a' || text[i] > 'z') continue;
+        SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(i), static_cast<LPARAM>(i + 1));
+        if (BK_IsRTFGreek(view, i, i + 1)) at = i + 1;
+    }
+    SendMessageA(view, EM_SETSEL, 0, 0);
+    ASSERT_GT(at, 0) << text;
+    POINTL pt{};
+    SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), at);
+    const LPARAM xy = MAKELPARAM(pt.x + 2, pt.y + 3);
+    SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, xy);
+    SendMessageA(view, WM_LBUTTONUP, 0, xy);
+    SendMessageA(view, WM_LBUTTONDBLCLK, MK_LBUTTON, xy);
+    SendMessageA(view, WM_LBUTTONUP, 0, xy);
+    gui::PumpUntilIdle();
+    EXPECT_EQ(rtfclick.out_language, SCRIPT_GREEK);
+    char info[8192] = {};
+    GetWindowTextA(static_cast<HWND>(datawindow[status.id_info].hrichedit), info, sizeof info);
+    EXPECT_NE(std::strstr(info, "Value  I:"), nullptr) << info;
+    Shot("info-kjvm-greek-click");
+    (void)lex;
+
+    // "Informations about" the KJV.
+    CloseAll();
+    const int kjv = Open("kjv.sbk");
+    Command(IDM_FILE_INFO);
+    ASSERT_EQ(status.info_visible, 1);
+    (void)kjv;
+    Command(IDM_WINDOW_TILE_VERTICAL);
+    Shot("info-about-kjv");
 }

@@ -25,6 +25,7 @@
 #include "books/book_window.h"
 #include "books/win/book_window.h"
 #include "lex/win/lex_window.h"
+#include "text/win/info_window.h"
 #include "app/win/win_message.h"
 #include "books/win/gdi_measurer.h"
 #include "text/win/display_fonts.h"
@@ -80,6 +81,7 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
     BK_UseGdiMeasurer();
     BK_InstallWindowHooks();
     LX_InstallWindowHooks();
+    INFO_InstallWindowHooks();
     if (g_interactive_start && status.opt_splash == 1) ShowSplashScreen(hwnd, status.opt_splash_delay_ms);
 
     CLIENTCREATESTRUCT ccs = {};
@@ -156,6 +158,12 @@ void Main_OnCommand(HWND hwnd, int id, HWND, UINT)
             status.tree_width = status.tree_width_backup;
         }
         LayoutFrame(hwnd);
+        break;
+    case IDM_SHOW_INFO:
+        INFO_ToggleWindow();
+        break;
+    case IDM_FILE_INFO:
+        if (ValidLastWindow()) INFO_ShowModuleInfo(status.bk_last_book);
         break;
     case IDM_HISTORY_BACK:
         HistoryBack();

@@ -22,6 +22,9 @@
 #include "books/win/rich_text.h"
 #include "cmdline/history.h"
 #include "lex/lookup.h"
+#include "text/click_info.h"
+#include "text/info_text.h"
+#include "text/win/click_view.h"
 #include "resource.h"
 
 namespace {
@@ -142,26 +145,51 @@ bool ScrollViewByLine(int id)
     return true;
 }
 
-// The word under the point, selected; the double click of a text view.
-void SelectWordAt(int id, HWND view, int x, int y)
+// What the current right click prepared: the selected text (display order)
+// and its script, and the label of the clicked reference or verse.
+struct RIGHT_CLICK {
+    std::string text;
+    int language = 0;
+    std::string label;
+};
+RIGHT_CLICK g_right_click;
+
+// The text view's characters [left, right] as a string.
+std::string ClickedText(int left, int right)
 {
-    POINTL pt{x, y};
-    const int at = static_cast<int>(SendMessageA(view, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&pt)));
-    if (at < 0) return;
-    const int line = static_cast<int>(SendMessageA(view, EM_LINEFROMCHAR, static_cast<WPARAM>(at), 0));
-    const int start = static_cast<int>(SendMessageA(view, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
-    char buf[2048];
-    *reinterpret_cast<WORD*>(buf) = sizeof buf - 1;
-    const int n = static_cast<int>(SendMessageA(view, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buf)));
-    const int k = at - start;
-    if (k < 0 || k >= n) return;
-    const int language = datawindow[id].language;
-    auto sep = [&](int i) { return IsSelectionSeparator(language, static_cast<unsigned char>(buf[i])) != 0; };
-    if (sep(k)) return;
-    int l = k, r = k;
-    while (l > 0 && !sep(l - 1)) --l;
-    while (r + 1 < n && !sep(r + 1)) ++r;
-    SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(start + l), static_cast<LPARAM>(start + r + 1));
+    if (!rtfclick.in_buf || right < left || left < 0) return "";
+    return std::string(rtfclick.in_buf + left, static_cast<std::size_t>(right - left + 1));
+}
+
+// A clicked cross reference moves the book windows that allow jumps; the
+// history records the window's own new place when it follows, else the
+// reference itself.
+void FollowReference(int id)
+{
+    BK_SyncBooks2(rtfclick.out_ref_bp, rtfclick.out_ref_syncname);
+    if (Valid(id) && datawindow[id].no_jumps != 1) {
+        AddToHistory(datawindow[id].book_position);
+        BK_UpdateNavigator(datawindow[id].book_position, id, 0);
+    } else {
+        AddToHistory(rtfclick.out_ref_bp);
+    }
+    UpdateStatusBar(status.bk_last_book, 1);
+}
+
+void Rich_DoubleClick(int id, HWND view, int x, int y)
+{
+    if (!AnalyseViewClick(id, view, x, y)) return;
+    if (rtfclick.flag_word == 1)
+        SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(rtfclick.out_word_l),
+                     static_cast<LPARAM>(rtfclick.out_word_r + 1));
+    if (rtfclick.flag_reference == 1) {
+        FollowReference(id);
+    } else if (rtfclick.flag_strong == 1) {
+        LookupStrong(rtfclick.out_strong_language, rtfclick.out_strong_number, id);
+    } else if (rtfclick.flag_word == 1) {
+        const std::string word = ClickedText(rtfclick.out_word_l, rtfclick.out_word_r);
+        LookupWord(word.c_str(), rtfclick.out_language, id);
+    }
 }
 
 // The selected word of the view and its script (from its font), cut to 63
@@ -197,17 +225,64 @@ void LookAtSelection(int id, HWND view)
 
 void ShowContextMenu(int id, HWND view, int x, int y)
 {
-    if (GetWindowTextLengthA(view) <= 0) {
+    if (!AnalyseViewClick(id, view, x, y) || rtfclick.flag_id != 1) {
         MessageBeep(MB_OK);
         return;
     }
+    const VIEW_SELECTION sel = GetViewSelection(view);
+    g_right_click = RIGHT_CLICK{};
+    int left = sel.left, right = sel.right;
+    if (right <= left) {
+        if (rtfclick.flag_word != 1) {
+            MessageBeep(MB_OK);
+            return;
+        }
+        left = rtfclick.out_word_l;
+        right = rtfclick.out_word_r + 1;
+        g_right_click.language = rtfclick.out_language;
+    } else {
+        g_right_click.language = sel.language;
+    }
+    SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(left), static_cast<LPARAM>(right));
+    g_right_click.text = ClickedText(left, right - 1);
+    while (!g_right_click.text.empty() && (g_right_click.text.back() == '\n' || g_right_click.text.back() == '\r'))
+        g_right_click.text.pop_back();
+    if (g_right_click.text.size() > 63) g_right_click.text.resize(63);
+    // The verse list takes the clicked reference, else the clicked verse.
+    static BOOK_RECORD label;
+    if (rtfclick.flag_reference == 1) {
+        label.book_position = rtfclick.out_ref_bp;
+        BK_GenerujPopisku(&label, id, 1);
+    } else {
+        label.book_position = rtfclick.out_bp;
+        BK_GenerujPopisku(&label, id, 1);
+    }
+    g_right_click.label = label.name;
+
     POINT pt{x, y};
     ClientToScreen(view, &pt);
     HMENU menu = BK_CreateContextMenu(id);
     if (!menu) return;
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y + 20, 0, Frame(id), nullptr);
+    // The command arrives at the frame through the message queue: the right
+    // click is kept until it has been carried out.
+    const int command = static_cast<int>(TrackPopupMenu(
+        menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, pt.x, pt.y + 20, 0, Frame(id), nullptr));
     BK_DestroyContextMenu(menu);
+    if (command) SendMessageA(Frame(id), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    g_right_click = RIGHT_CLICK{};
     SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+}
+
+// The gematria lines of the right-clicked text (Hebrew or Greek).
+void AppendGematria(HMENU menu)
+{
+    char lines[2][160];
+    const int n = INFO_GematriaValues(g_right_click.language, g_right_click.text.c_str(),
+                                      static_cast<int>(g_right_click.text.size()), lines);
+    if (n <= 0) return;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_BK_GEMATRIA1, lines[0]);
+    if (n > 1) AppendMenuA(menu, MF_STRING, IDM_BK_GEMATRIA2, lines[1]);
 }
 
 } // namespace
@@ -364,21 +439,26 @@ HMENU BK_CreateContextMenu(int id)
     if (!Valid(id)) return nullptr;
     HMENU menu = CreatePopupMenu();
     if (!menu) return nullptr;
-    // The search dialog, the dictionaries and lexicons, the verse list and
-    // the comparison view are not part of the program yet: their items are
-    // there, greyed.
+    // The search dialog, the verse list and the comparison view are not
+    // part of the program yet: their items are there, greyed.
     AppendItem(menu, IDM_BK_SEARCH, IDS_MENU_SEARCH_FULLTEXT, false, false);
     {
+        // The right-clicked text, or else what is selected in the view.
         int language = 0;
-        const bool word = Valid(id) && !SelectedWord(static_cast<HWND>(datawindow[id].hrichedit), &language).empty();
+        const bool word = !g_right_click.text.empty() ||
+                          (Valid(id) && !SelectedWord(static_cast<HWND>(datawindow[id].hrichedit), &language).empty());
         AppendItem(menu, IDM_BK_LOOK_AT, IDS_MENU_LOOK_AT, word, false);
     }
     {
         static BOOK_RECORD label;
-        label.book_position = datawindow[id].book_position;
-        BK_GenerujPopisku(&label, id, 1);
+        std::string name = g_right_click.label;
+        if (name.empty()) {
+            label.book_position = datawindow[id].book_position;
+            BK_GenerujPopisku(&label, id, 1);
+            name = label.name;
+        }
         char text[256];
-        std::snprintf(text, sizeof text, Str(IDS_MENU_ADD_TO_VERSE_LIST).c_str(), label.name);
+        std::snprintf(text, sizeof text, Str(IDS_MENU_ADD_TO_VERSE_LIST).c_str(), name.c_str());
         AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_BK_ADD_TO_VERSE_LIST, text);
     }
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
@@ -392,6 +472,7 @@ HMENU BK_CreateContextMenu(int id)
     HMENU tags = CreateTagMenu(id);
     AppendMenuA(menu, MF_POPUP | (datawindow[id].tag_advanced == 1 ? MF_ENABLED : MF_GRAYED),
                 reinterpret_cast<UINT_PTR>(tags), Str(IDS_MENU_TAG_OPTIONS).c_str());
+    AppendGematria(menu);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     if (hSubmenuSBK) {
         AppendMenuA(menu, MF_POPUP | (status.search_visible ? MF_GRAYED : MF_ENABLED),
@@ -416,7 +497,15 @@ int BK_ProcessContextCommand(int id, int command)
     if (!Valid(id)) return 0;
     switch (command) {
     case IDM_BK_LOOK_AT:
-        LookAtSelection(id, static_cast<HWND>(datawindow[id].hrichedit));
+        if (!g_right_click.text.empty()) {
+            LookupWord(g_right_click.text.c_str(), g_right_click.language, id);
+            UpdateStatusBar(status.bk_last_book, -1);
+        } else {
+            LookAtSelection(id, static_cast<HWND>(datawindow[id].hrichedit));
+        }
+        return 1;
+    case IDM_BK_GEMATRIA1:
+    case IDM_BK_GEMATRIA2:
         return 1;
     case IDM_BK_SYNC:
     case IDM_BK_SCROLL_BY_LINES:
@@ -531,6 +620,10 @@ LRESULT CallOldProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam)
 void Rich_OnKey(HWND view, UINT vk, BOOL, int repeat, UINT flags)
 {
     const int code = BK_ScrollCodeOfKey(vk);
+    if (GetKeyState(VK_CONTROL) < 0 && (vk == 'C' || vk == VK_INSERT)) {
+        CopyViewSelection(view);
+        return;
+    }
     if (code < 0) {
         FORWARD_WM_KEYDOWN(view, vk, repeat, flags, CallOldProc);
         return;
@@ -550,10 +643,21 @@ void Rich_OnMouseWheel(HWND view, int x, int y, int delta, UINT keys)
     if (target && delta == WHEEL_DELTA) SendMessageA(target, WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0), 0);
 }
 
+// A single click refreshes the information window while it is visible.
+void Rich_OnLButtonDown(HWND view, BOOL double_click, int x, int y, UINT keys)
+{
+    if (status.info_visible == 1 && AnalyseViewClick(WindowOfView(view), view, x, y)) INFO_ShowClick();
+    FORWARD_WM_LBUTTONDOWN(view, double_click, x, y, keys, CallOldProc);
+}
+
 void Rich_OnLButtonDblClk(HWND view, BOOL, int x, int y, UINT)
 {
-    SelectWordAt(WindowOfView(view), view, x, y);
-    LookAtSelection(WindowOfView(view), view);
+    Rich_DoubleClick(WindowOfView(view), view, x, y);
+}
+
+void Rich_OnCopy(HWND view)
+{
+    CopyViewSelection(view);
 }
 
 void Rich_OnRButtonDown(HWND view, BOOL, int x, int y, UINT)
@@ -579,7 +683,9 @@ LRESULT CALLBACK BK_RichProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
         HANDLE_MSG(hwnd, WM_KEYDOWN, Rich_OnKey);
         HANDLE_MSG(hwnd, WM_MOUSEWHEEL, Rich_OnMouseWheel);
+        HANDLE_MSG(hwnd, WM_LBUTTONDOWN, Rich_OnLButtonDown);
         HANDLE_MSG(hwnd, WM_LBUTTONDBLCLK, Rich_OnLButtonDblClk);
+        HANDLE_MSG(hwnd, WM_COPY, Rich_OnCopy);
         HANDLE_MSG(hwnd, WM_RBUTTONDOWN, Rich_OnRButtonDown);
     default:
         return CallWindowProcA(old, hwnd, message, wParam, lParam);

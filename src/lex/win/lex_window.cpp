@@ -27,6 +27,7 @@
 #include "resource.h"
 #include "text/keyboard.h"
 #include "text/word_tags.h"
+#include "text/win/click_view.h"
 
 namespace {
 
@@ -599,7 +600,15 @@ LRESULT CALLBACK LX_RichProc(HWND view, UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_KEYDOWN:
         if (ScrollKey(id, static_cast<UINT>(wParam))) return 0;
+        if (GetKeyState(VK_CONTROL) < 0 && (wParam == 'C' || wParam == VK_INSERT)) {
+            CopyViewSelection(view);
+            return 0;
+        }
         break;
+    case WM_COPY:
+        // Rich text as shown, and Unicode text for other programs.
+        CopyViewSelection(view);
+        return 0;
     case WM_MOUSEWHEEL:
         if (WheelStep(id, GET_WHEEL_DELTA_WPARAM(wParam))) return 0;
         break;
@@ -618,6 +627,9 @@ LRESULT CALLBACK LX_RichProc(HWND view, UINT msg, WPARAM wParam, LPARAM lParam)
             StartSplit(id);
             return 0;
         }
+        // A click refreshes the information window while it is visible.
+        if (status.info_visible == 1 && AnalyseViewClick(id, view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))
+            INFO_ShowClick();
         break;
     case WM_LBUTTONDBLCLK: {
         // The control selects the word; a word that is not a link is looked up.
