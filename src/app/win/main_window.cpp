@@ -4,10 +4,12 @@
 #include <initializer_list>
 #include <commctrl.h>
 
+#include "app/config.h"
 #include "app/lang.h"
 #include "app/message.h"
 #include "app/startup.h"
 #include "app/records.h"
+#include "app/win/config_windows.h"
 #include "app/win/data_window.h"
 #include "app/web_addresses.h"
 #include "app/win/frame_controls.h"
@@ -63,6 +65,11 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
     // machine has none, before anything is measured or drawn.
     LoadDisplayFonts();
 
+    // The main window's place at creation, unless the configuration has one.
+    RECT created;
+    GetWindowRect(hwnd, &created);
+    status.hMain_position = SV_RECT{created.left, created.top, created.right, created.bottom};
+    InstallCfgWindowHooks();
     Iniciace();
     BK_UseGdiMeasurer();
     BK_InstallWindowHooks();
@@ -78,6 +85,10 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
                                    GetModuleHandleA(nullptr), &ccs);
     if (!g_hMDIClient) ShowMessageBox(hwnd, "Could not create MDI client.", "Error", SV_MB_OK | SV_MB_ICONERROR);
     CreateFrameControls(hwnd);
+
+    // The main window's place and the windows open at the last exit.
+    OpenWindowsAccordingCFG(status.cfg_window, status.result_cfg_read);
+    FreeConfiguredWindows();
     return TRUE;
 }
 
