@@ -54,6 +54,8 @@ TEST_F(DicTest, ScrollingPastBothEnds)
         EXPECT_EQ(Numbers(), "10");
         EXPECT_EQ(DIC_ScrollPageUp(0), 1);
         EXPECT_EQ(Numbers(), "6 7 8 9");
+        EXPECT_EQ(DIC_ScrollPageUp(0), 1);
+        EXPECT_EQ(Numbers(), "2 3 4 5");
         EXPECT_EQ(DIC_ScrollPageUp(0), 0);  // refilled from the first
         EXPECT_EQ(Numbers(), "1 2 3 4");
         EXPECT_EQ(DIC_ScrollTrack(0, 99), 1);

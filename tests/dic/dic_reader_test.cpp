@@ -71,11 +71,15 @@ TEST_F(DicTest, ForwardAndBackwardReads)
     EXPECT_EQ(r.delka_note, 2);
     EXPECT_EQ(r.offset + r.delka_recordu, places[1].offset);
 
-    // From inside a record forward: the next one; backward: the one holding it.
+    // From inside a record forward: the next one; backward: the one whose
+    // marker lies wholly before the offset.
     r.offset = places[4].offset + 2;
     ASSERT_EQ(DIC_CtiRecord(&r, 0), 1);
     EXPECT_EQ(r.cislo, 6);
     r.offset = places[4].offset + 2;
+    ASSERT_EQ(DIC_CtiRecord(&r, 1), 1);
+    EXPECT_EQ(r.cislo, 4);
+    r.offset = places[4].offset + 3;
     ASSERT_EQ(DIC_CtiRecord(&r, 1), 1);
     EXPECT_EQ(r.cislo, 5);
     EXPECT_STREQ(r.from, "homo");
