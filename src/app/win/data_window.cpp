@@ -22,6 +22,10 @@
 namespace {
 
 constexpr int kScrollWidth = 16;
+constexpr int kKinds = 4;
+
+DataWindowProc g_window_procs[kKinds] = {};
+ModuleWindowCreator g_window_creators[kKinds] = {};
 
 // Lays out the view and the scroll bar of book window id over its client
 // area and records the window's rectangle and the view's width.
@@ -216,6 +220,16 @@ void ReplacePopup(HMENU parent, int position, HMENU popup, int label_id, bool en
 
 } // namespace
 
+void RegisterDataWindowProc(int type, DataWindowProc proc)
+{
+    if (type >= 0 && type < kKinds) g_window_procs[type] = proc;
+}
+
+void RegisterModuleWindowCreator(int type, ModuleWindowCreator creator)
+{
+    if (type >= 0 && type < kKinds) g_window_creators[type] = creator;
+}
+
 int FindDatawindowOfHwnd(HWND hwnd)
 {
     if (!hwnd) return -1;
@@ -233,8 +247,9 @@ LRESULT CALLBACK MDIChildWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     const int id = FindDatawindowOfHwnd(hwnd);
     if (id < 0) return DefMDIChildProcA(hwnd, msg, wParam, lParam);
     const DATAWINDOW& w = datawindow[id];
-    // Lexicon, dictionary, results and information windows have their own
-    // procedures; until they exist they get the default handling.
+    if (w.type > MODULE_BOOK && w.type < kKinds && w.results != 1 && g_window_procs[w.type])
+        return g_window_procs[w.type](hwnd, msg, wParam, lParam);
+    // Kinds whose procedures are not there get the default handling.
     if (w.type == MODULE_DICTIONARY || w.type == MODULE_LEXICON || w.results == 1 || w.infowindow == 1) {
         if (msg == WM_DESTROY) {
             ZrusDatawindow(id);
@@ -310,8 +325,15 @@ int ProcessFileMenuCommand(int row, int base, int id, int mode)
     if (mode == 0 && (w < 0 || datafile[k].type != MODULE_BOOK)) {
         // Lexicon and dictionary windows come with their own creators.
         if (datafile[k].type != MODULE_BOOK) {
-            MessageBeep(MB_OK);
-            return 0;
+            const int type = datafile[k].type;
+            const ModuleWindowCreator create = type > MODULE_BOOK && type < kKinds ? g_window_creators[type] : nullptr;
+            if (!create) {
+                MessageBeep(MB_OK);
+                return 0;
+            }
+            const int ok = create(g_hMDIClient, k);
+            if (ok) UpdateButonStates();
+            return ok;
         }
         const int ok = CreateNewMDIChild(g_hMDIClient, k);
         if (ok) UpdateButonStates();

@@ -27,6 +27,15 @@ int CreateDataFilesSubmenu();
 // Multimedia menus of the frame's menu bar.
 void AttachDataFilesSubmenus(HWND frame);
 
+// The window kinds other than books hand in their window procedure and the
+// creator of a window for a module of their type (lexicon, dictionary).
+// A kind that has not registered gets the default MDI child handling, and
+// its modules are not opened from the menus.
+using DataWindowProc = LRESULT (*)(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+using ModuleWindowCreator = int (*)(HWND hMDIClient, int id_file);
+void RegisterDataWindowProc(int type, DataWindowProc proc);
+void RegisterModuleWindowCreator(int type, ModuleWindowCreator creator);
+
 // Index of the data window whose window is hwnd, or -1.
 int FindDatawindowOfHwnd(HWND hwnd);
 
