@@ -6,12 +6,12 @@
 #include <cstring>
 
 #include "app/lang.h"
-#include "app/lookup.h"
 #include "app/records.h"
 #include "dic/dic_reader.h"
 #include "lex/key_list.h"
 #include "lex/key_list_scroll.h"
 #include "lex/lex_list.h"
+#include "lex/lookup.h"
 #include "text/collation.h"
 #include "text/matching.h"
 

@@ -9,6 +9,7 @@
 #include "app/records.h"
 #include "books/info_block.h"
 #include "books/sbk_reader.h"
+#include "text/collation.h"
 
 LXRECORD g_lx_record;
 
@@ -343,11 +344,7 @@ int ScanLEXInfoEx(SvFile* file, int id)
         z.zah_flag4 = h[240 + 24 * k + 23];
     }
     // Collation: the alphabet in razeni[0], one tie flag per 2-byte entry in razeni[1].
-    std::memset(w.razeni[0], 0, sizeof w.razeni[0]);
-    std::memset(w.razeni[1], 0, sizeof w.razeni[1]);
-    std::memcpy(w.razeni[0], h + 512, 512);
-    for (int i = 0; i < 256; ++i)
-        if (h[480 + i / 8] & (0x80 >> (i % 8))) w.razeni[1][2 * i] = 1;
+    SetSortTable(h + 512, h + 480, w.razeni[0]);
 
     std::free(w.book_info);
     std::free(w.lx_strong_index);

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "app/catalogue.h"
-#include "app/lookup.h"
 #include "app/records.h"
 #include "app/win/data_window.h"
 #include "app/win/frame_controls.h"
@@ -16,6 +15,7 @@
 #include "dic/dic_list.h"
 #include "dic/win/dic_window.h"
 #include "dic/dic_fixture.h"
+#include "lex/lookup.h"
 #include "harness.h"
 #include "resource.h"
 
@@ -63,10 +63,15 @@ protected:
         SendMessageA(Hwnd(id), WM_COMMAND, MAKEWPARAM(command, 0), 0);
         gui::PumpUntilIdle();
     }
-    // Types text into the key box as a whole.
+    // Empties the key box and types text into it, key by key (without the
+    // keyboard maps).
     static void Type(int id, const char* text)
     {
-        SetWindowTextA(static_cast<HWND>(datawindow[id].dic_hcombo), text);
+        status.koduj_znak = 0;
+        const HWND edit = static_cast<HWND>(datawindow[id].dic_hcomboEdit);
+        SetFocus(edit);
+        SetWindowTextA(edit, "");
+        for (const char* p = text; *p; ++p) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(*p), 1);
         gui::PumpUntilIdle();
     }
     static void Enter(int id)
@@ -255,8 +260,10 @@ TEST_F(DicGuiTest, HebrewSourceListsFontsAndClipboard)
     EXPECT_EQ(FontFace(static_cast<HWND>(w.dic_hlistbox_from)), "HebrewUniversal");
     EXPECT_EQ(FontFace(static_cast<HWND>(w.dic_hlistbox_to)), std::string(RTFCzechFontName));
     EXPECT_EQ(Top(id), "A@");
-    // The key box holds display order; the search runs in reading order.
-    Type(id, "MGL");
+    // Hebrew is typed in reading order and runs right to left in the key box;
+    // the search runs in reading order.
+    Type(id, "LGM");
+    EXPECT_EQ(gui::WindowText(static_cast<HWND>(w.dic_hcomboEdit)), "MGL");
     EXPECT_EQ(Top(id), "MGL");
     EXPECT_STREQ(w.dic_radek[0].to, "panis");
     Send(id, IDM_DIC_OPPOSITE);
@@ -288,37 +295,44 @@ TEST_F(DicGuiTest, LookAtReachesDictionariesByLanguage)
     status.opt_dic_look_autoopposite = 0;
     // A Latin word: the Latin-Greek dictionary looks it up; the Hebrew-Latin
     // one is left alone without the option.
-    EXPECT_EQ(LookupDispatch("lux", 0, -1), 1);
+    LookupWord("lux", 0, -1);
+    gui::PumpUntilIdle();
     EXPECT_EQ(Top(lagr), "lux");
     EXPECT_EQ(datawindow[hela].dic_direction, 0);
     EXPECT_EQ(Top(hela), "A@");
     // With the option the Hebrew-Latin dictionary turns round.
     status.opt_dic_look_autoopposite = 1;
-    EXPECT_EQ(LookupDispatch("panis", 0, -1), 2);
+    LookupWord("panis", 0, -1);
+    gui::PumpUntilIdle();
     EXPECT_EQ(Top(lagr), "panis");
     EXPECT_EQ(datawindow[hela].dic_direction, 1);
     EXPECT_EQ(Top(hela), "panis");
     EXPECT_EQ(gui::WindowText(Hwnd(hela)), "Latin-Hebrew");
     EXPECT_EQ(gui::WindowText(static_cast<HWND>(datawindow[hela].dic_hcomboEdit)), "panis");
     // A Hebrew word (display order) reaches it in the Hebrew direction again.
-    EXPECT_EQ(LookupDispatch("MEI", 1, -1), 1);
+    LookupWord("MEI", 1, -1);
+    gui::PumpUntilIdle();
     EXPECT_EQ(datawindow[hela].dic_direction, 0);
     EXPECT_EQ(Top(hela), "MEI");
     // A window that does not synchronise stays; its own lookups still reach it
     // while jumps inside it are on.
     datawindow[lagr].sync = 0;
-    EXPECT_EQ(LookupDispatch("terra", 0, hela), 0);
+    LookupWord("terra", 0, hela);
+    gui::PumpUntilIdle();
     EXPECT_EQ(Top(lagr), "panis");
-    EXPECT_EQ(LookupDispatch("terra", 0, lagr), 1);
+    LookupWord("terra", 0, lagr);
+    gui::PumpUntilIdle();
     EXPECT_EQ(Top(lagr), "terra");
     datawindow[lagr].no_jumps = 1;
-    EXPECT_EQ(LookupDispatch("amor", 0, lagr), 0);
+    LookupWord("amor", 0, lagr);
+    gui::PumpUntilIdle();
     // The filter is cleared before a lookup.
     datawindow[lagr].no_jumps = 0;
     Type(lagr, "er");
     Enter(lagr);
     EXPECT_EQ(datawindow[lagr].dic_filter_hits, 2);
-    EXPECT_EQ(LookupDispatch("amor", 0, lagr), 1);
+    LookupWord("amor", 0, lagr);
+    gui::PumpUntilIdle();
     EXPECT_EQ(datawindow[lagr].dic_filter_hits, 10);
     EXPECT_EQ(Top(lagr), "amor");
 }
@@ -535,4 +549,86 @@ TEST_F(DicGuiTest, Screenshots)
     Enter(vocab);
     gui::PumpUntilIdle(100);
     EXPECT_TRUE(SaveFrame(frame(), std::string(shots) + "\\dictionary-to-from-filtered.bmp"));
+}
+
+TEST_F(DicGuiTest, LookAtInALexiconReachesTheDictionary)
+{
+    modwriter::LexiconModule lex;
+    lex.info = {{"IA", "LAT"}, {"IT", "Latin lexicon"}};
+    lex.collation = testdic::LatinLetters();
+    for (const char* k : {"aqua", "lux", "panis"}) {
+        modwriter::LexEntry e;
+        e.keyword = k;
+        e.body = std::string("Article ") + k;
+        lex.entries.push_back(e);
+    }
+    ASSERT_TRUE(modwriter::WriteFileAtomic(dir_ + "\\data\\latin.lex", modwriter::BuildLexiconModule(lex)));
+    ScanDataFiles();
+    CreateDataFilesSubmenu();
+    AttachDataFilesSubmenus(frame());
+    const int lagr = Open("lagr.dic");
+    const int hela = Open("hela.dic");
+    const int lexicon = Open("latin.lex");
+    ASSERT_EQ(datawindow[lexicon].type, MODULE_LEXICON);
+    const HWND list = static_cast<HWND>(datawindow[lexicon].lx_hlistbox);
+    const int item = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+
+    // "Look at" on "lux" with the option off: the Hebrew-Latin one stays.
+    status.opt_dic_look_autoopposite = 0;
+    PostMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, item + 2));
+    gui::PumpUntilIdle();
+    EXPECT_EQ(Top(lagr), "lux");
+    EXPECT_EQ(datawindow[hela].dic_direction, 0);
+    EXPECT_EQ(Top(hela), "A@");
+
+    // With the option on it switches its direction and shows the word.
+    status.opt_dic_look_autoopposite = 1;
+    PostMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 2 * item + 2));
+    gui::PumpUntilIdle();
+    EXPECT_EQ(Top(lagr), "panis");
+    EXPECT_EQ(datawindow[hela].dic_direction, 1);
+    EXPECT_EQ(Top(hela), "panis");
+    EXPECT_STREQ(datawindow[hela].dic_radek[0].from, "MGL");
+}
+
+TEST_F(DicGuiTest, ContextMenuLooksAtTheSourceWord)
+{
+    const int lagr = Open("lagr.dic");
+    const int hela = Open("hela.dic");
+    status.opt_dic_look_autoopposite = 1;
+    // "Look at" on the second line of the Hebrew-Latin "to" list: the Hebrew
+    // word of that line goes out; the Latin-Greek dictionary has no Hebrew.
+    const HWND to = static_cast<HWND>(datawindow[hela].dic_hlistbox_to);
+    const int item = static_cast<int>(SendMessageA(to, LB_GETITEMHEIGHT, 0, 0));
+    datawindow[hela].no_jumps = 1;  // its own lookups do not move it
+    PostMessageA(to, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(to, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(to, WM_RBUTTONUP, 0, MAKELPARAM(10, item + 2));
+    gui::PumpUntilIdle();
+    EXPECT_EQ(Top(hela), "A@");
+    EXPECT_EQ(Top(lagr), "amor");
+    datawindow[hela].no_jumps = 0;
+    PostMessageA(to, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(to, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(to, WM_RBUTTONUP, 0, MAKELPARAM(10, item + 2));
+    gui::PumpUntilIdle();
+    EXPECT_EQ(Top(hela), "XE@");
+    EXPECT_EQ(gui::WindowText(static_cast<HWND>(datawindow[hela].dic_hcomboEdit)), "XE@");
+    // "Copy to clipboard" on the first Latin-Greek line.
+    const HWND from = static_cast<HWND>(datawindow[lagr].dic_hlistbox_from);
+    PostMessageA(from, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(from, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(from, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(from, WM_RBUTTONUP, 0, MAKELPARAM(10, 2));
+    gui::PumpUntilIdle();
+    ASSERT_TRUE(OpenClipboard(frame()));
+    HANDLE text = GetClipboardData(CF_TEXT);
+    std::string copied = text ? static_cast<const char*>(GlobalLock(text)) : "";
+    if (text) GlobalUnlock(text);
+    CloseClipboard();
+    EXPECT_EQ(copied, "amor");
 }

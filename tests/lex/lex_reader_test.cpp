@@ -42,8 +42,9 @@ TEST_F(LexTest, HeaderScanFillsTheWindow)
     modwriter::LexEntry e;
     e.keyword = "abba";
     e.strong = "G5";
+    e.body = "text";
     m.entries = {e, e, e};
-    m.entries[1].keyword = "bad";
+    m.entries[1].keyword = "abbac";
     m.entries[1].deleted = true;
     m.entries[2].keyword = "chi";
     m.entries[2].strong = "";

@@ -233,6 +233,16 @@ std::string CheckLexicon(const LexiconModule& m)
         if (whole.find("|S1") != std::string::npos) return where + "\"|S1\" inside the record";
         if (!whole.empty() && whole.back() == '|') return where + "the record ends with \"|\"";
     }
+    // The readers find keywords by bisection: the records must be sorted.
+    const std::string alphabet = EncodeCollationTable(m.collation);
+    const std::string bitmap = EncodeCollationBitmap(m.collation);
+    char table[SORT_TABLE_SIZE];
+    SetSortTable(reinterpret_cast<const unsigned char*>(alphabet.data()),
+                 reinterpret_cast<const unsigned char*>(bitmap.data()), table);
+    for (std::size_t k = 1; k < m.entries.size(); ++k)
+        if (PorovnejRetezce(m.entries[k - 1].keyword.c_str(), m.entries[k].keyword.c_str(), table) > 0)
+            return "record " + std::to_string(k + 1) + " (" + m.entries[k].keyword + ") sorts before record " +
+                   std::to_string(k) + " (" + m.entries[k - 1].keyword + ")";
     return "";
 }
 

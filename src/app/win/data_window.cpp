@@ -22,10 +22,6 @@
 namespace {
 
 constexpr int kScrollWidth = 16;
-constexpr int kKinds = 4;
-
-DataWindowProc g_window_procs[kKinds] = {};
-ModuleWindowCreator g_window_creators[kKinds] = {};
 
 // Lays out the view and the scroll bar of book window id over its client
 // area and records the window's rectangle and the view's width.
@@ -218,16 +214,28 @@ void ReplacePopup(HMENU parent, int position, HMENU popup, int label_id, bool en
     }
 }
 
-} // namespace
+struct DataWindowKind {
+    DataWindowProc proc = nullptr;
+    ModuleWindowCreator creator = nullptr;
+};
+DataWindowKind g_kinds[DW_KIND_COUNT];
 
-void RegisterDataWindowProc(int type, DataWindowProc proc)
+// The kind of a window record: 0 for a book window.
+int KindOf(const DATAWINDOW& w)
 {
-    if (type >= 0 && type < kKinds) g_window_procs[type] = proc;
+    if (w.type == MODULE_LEXICON) return DW_KIND_LEXICON;
+    if (w.type == MODULE_DICTIONARY) return DW_KIND_DICTIONARY;
+    if (w.infowindow == 1) return DW_KIND_INFO;
+    if (w.results == 1) return DW_KIND_RESULTS;
+    return 0;
 }
 
-void RegisterModuleWindowCreator(int type, ModuleWindowCreator creator)
+} // namespace
+
+void RegisterDataWindowKind(int kind, DataWindowProc proc, ModuleWindowCreator creator)
 {
-    if (type >= 0 && type < kKinds) g_window_creators[type] = creator;
+    if (kind <= 0 || kind >= DW_KIND_COUNT) return;
+    g_kinds[kind] = DataWindowKind{proc, creator};
 }
 
 int FindDatawindowOfHwnd(HWND hwnd)
@@ -246,11 +254,10 @@ LRESULT CALLBACK MDIChildWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     }
     const int id = FindDatawindowOfHwnd(hwnd);
     if (id < 0) return DefMDIChildProcA(hwnd, msg, wParam, lParam);
-    const DATAWINDOW& w = datawindow[id];
-    if (w.type > MODULE_BOOK && w.type < kKinds && w.results != 1 && g_window_procs[w.type])
-        return g_window_procs[w.type](hwnd, msg, wParam, lParam);
-    // Kinds whose procedures are not there get the default handling.
-    if (w.type == MODULE_DICTIONARY || w.type == MODULE_LEXICON || w.results == 1 || w.infowindow == 1) {
+    const int kind = KindOf(datawindow[id]);
+    if (kind != 0 && g_kinds[kind].proc) return g_kinds[kind].proc(hwnd, msg, wParam, lParam);
+    // Kinds whose procedure is not there get the default handling.
+    if (kind != 0) {
         if (msg == WM_DESTROY) {
             ZrusDatawindow(id);
             if (hMain) PostMessageA(hMain, WM_SEVIR_RETILE, 0, 0);
@@ -324,18 +331,17 @@ int ProcessFileMenuCommand(int row, int base, int id, int mode)
     int w = mode == 0 ? GetFirstReusableWindow(status.bk_last_book) : row;
     if (mode == 0 && (w < 0 || datafile[k].type != MODULE_BOOK)) {
         // Lexicon and dictionary windows come with their own creators.
-        if (datafile[k].type != MODULE_BOOK) {
-            const int type = datafile[k].type;
-            const ModuleWindowCreator create = type > MODULE_BOOK && type < kKinds ? g_window_creators[type] : nullptr;
-            if (!create) {
+        int ok = 0;
+        if (datafile[k].type == MODULE_BOOK) {
+            ok = CreateNewMDIChild(g_hMDIClient, k);
+        } else {
+            const int kind = datafile[k].type == MODULE_LEXICON ? DW_KIND_LEXICON : DW_KIND_DICTIONARY;
+            if (!g_kinds[kind].creator) {
                 MessageBeep(MB_OK);
                 return 0;
             }
-            const int ok = create(g_hMDIClient, k);
-            if (ok) UpdateButonStates();
-            return ok;
+            ok = g_kinds[kind].creator(g_hMDIClient, k);
         }
-        const int ok = CreateNewMDIChild(g_hMDIClient, k);
         if (ok) UpdateButonStates();
         return ok;
     }

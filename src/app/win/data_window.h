@@ -27,14 +27,19 @@ int CreateDataFilesSubmenu();
 // Multimedia menus of the frame's menu bar.
 void AttachDataFilesSubmenus(HWND frame);
 
-// The window kinds other than books hand in their window procedure and the
-// creator of a window for a module of their type (lexicon, dictionary).
-// A kind that has not registered gets the default MDI child handling, and
-// its modules are not opened from the menus.
+// The window kinds other than book windows. Each subsystem's window layer
+// registers its window procedure (the messages of its MDI children) and the
+// creator of a new window for a module of its type.
+enum : int {
+    DW_KIND_LEXICON = 1,
+    DW_KIND_DICTIONARY = 2,
+    DW_KIND_INFO = 3,
+    DW_KIND_RESULTS = 4,
+    DW_KIND_COUNT = 5,
+};
 using DataWindowProc = LRESULT (*)(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 using ModuleWindowCreator = int (*)(HWND hMDIClient, int id_file);
-void RegisterDataWindowProc(int type, DataWindowProc proc);
-void RegisterModuleWindowCreator(int type, ModuleWindowCreator creator);
+void RegisterDataWindowKind(int kind, DataWindowProc proc, ModuleWindowCreator creator);
 
 // Index of the data window whose window is hwnd, or -1.
 int FindDatawindowOfHwnd(HWND hwnd);

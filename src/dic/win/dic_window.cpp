@@ -9,7 +9,6 @@
 
 #include "app/data_windows.h"
 #include "app/lang.h"
-#include "app/lookup.h"
 #include "app/message.h"
 #include "app/records.h"
 #include "app/win/config_windows.h"
@@ -23,6 +22,7 @@
 #include "dic/dic_list.h"
 #include "dic/dic_reader.h"
 #include "lex/lex_list.h"
+#include "lex/lookup.h"
 #include "resource.h"
 #include "text/display_codes.h"
 #include "text/keyboard.h"
@@ -325,7 +325,7 @@ void ContextMenu(int id, HWND list, POINT pt)
     DestroyMenu(menu);
     switch (cmd) {
     case kCmdLookAt:
-        LookupDispatch(word, language, id);
+        LookupWord(word, language, id);
         UpdateStatusBar(status.bk_last_book, 1);
         break;
     case kCmdCopy:
@@ -713,9 +713,9 @@ int StatusRecord(int id, int* image, char* text, int size)
     return 1;
 }
 
-int LookupHandlerOfDictionaries(int v, const char* word, int language, int source)
+void LookupInDictionary(int v, const char* word, int language, int source)
 {
-    return DIC_LookAt(v, word, language, source);
+    DIC_LookAt(v, word, language, source);
 }
 
 int OpenDictionaryWindow(HWND client, int id_file)
@@ -744,16 +744,15 @@ int32_t SavedOffset(int id)
     return DIC_TopNumber(id);
 }
 
-const bool g_registered = [] {
-    RegisterDataWindowProc(MODULE_DICTIONARY, DIC_WndProc);
-    RegisterModuleWindowCreator(MODULE_DICTIONARY, OpenDictionaryWindow);
-    RegisterLookupHandler(MODULE_DICTIONARY, LookupHandlerOfDictionaries);
+} // namespace
+
+void DIC_InstallWindowHooks()
+{
+    RegisterDataWindowKind(DW_KIND_DICTIONARY, DIC_WndProc, OpenDictionaryWindow);
     SetStatusRecordProvider(MODULE_DICTIONARY, StatusRecord);
     RegisterCfgWindowKind(MODULE_DICTIONARY, CFG_WINDOW_KIND{ReopenDictionaryWindow, SavedOffset});
-    return true;
-}();
-
-} // namespace
+    g_dic_lookup = LookupInDictionary;
+}
 
 LRESULT DIC_WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+// Registers the dictionary window with the MDI child class, the status bar,
+// the saved layout and the lookup dispatch. Called once by the frame.
+void DIC_InstallWindowHooks();
+
 // Opens dictionary id_file in a new window; returns 1, or 0 after the
 // window-limit, file or memory message.
 int CreateDicMDIChild(HWND hMDIClient, int id_file);
