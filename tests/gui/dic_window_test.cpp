@@ -172,11 +172,12 @@ TEST_F(DicGuiTest, FilterInEachDirectionAndReload)
     Send(id, IDM_DIC_OPPOSITE);  // clears the filter
     EXPECT_EQ(w.dic_filter_hits, 10);
     EXPECT_EQ(Top(id), "homo");
-    // A filter that matches nothing keeps the list.
+    // A filter that matches nothing keeps the list where typing put it.
     Type(id, "qq");
+    EXPECT_EQ(Top(id), "terra");
     Enter(id);
     EXPECT_EQ(w.dic_filter_hits, 0);
-    EXPECT_EQ(Top(id), "homo");
+    EXPECT_EQ(Top(id), "terra");
     Command(IDM_MENU_DIC_RELOAD);
     EXPECT_EQ(w.dic_filter_hits, 10);
 }
@@ -583,11 +584,13 @@ TEST_F(DicGuiTest, LookAtInALexiconReachesTheDictionary)
     EXPECT_EQ(datawindow[hela].dic_direction, 0);
     EXPECT_EQ(Top(hela), "A@");
 
-    // With the option on it switches its direction and shows the word.
+    // With the option on it switches its direction and shows the word. The
+    // lexicon followed its own lookup: "panis" is its second line now.
     status.opt_dic_look_autoopposite = 1;
+    ASSERT_STREQ(datawindow[lexicon].lx_radek[1].tLeft, "panis");
     PostMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
-    SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 2 * item + 2));
+    SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, item + 2));
     gui::PumpUntilIdle();
     EXPECT_EQ(Top(lagr), "panis");
     EXPECT_EQ(datawindow[hela].dic_direction, 1);

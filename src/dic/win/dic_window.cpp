@@ -110,12 +110,15 @@ RECT Client(int id)
     return rc;
 }
 
-void Layout(int id)
+// Places the controls. widths_from_ratio: the list widths follow the split
+// ratio (a new window size); otherwise they stay as the splitter or
+// "Opposite" left them.
+void Layout(int id, bool widths_from_ratio = false)
 {
     DATAWINDOW& w = datawindow[id];
     const RECT rc = Client(id);
     const int W = rc.right, Hh = rc.bottom;
-    DIC_SetListWidths(id, W);
+    if (widths_from_ratio) DIC_SetListWidths(id, W);
     const int lh = std::max(0, Hh - kTop);
     MoveWindow(H(w.dic_hbutton_reload), 3, 3, 60, 25, TRUE);
     MoveWindow(H(w.dic_hbutton_opposite), 66, 3, 25, 25, TRUE);
@@ -134,7 +137,7 @@ void Layout(int id)
 // Layout, the number of lines that fit, and the lines shown.
 void Relayout(int id)
 {
-    Layout(id);
+    Layout(id, true);
     DATAWINDOW& w = datawindow[id];
     const int lines = DIC_GetListBoxLines(id);
     if (lines != w.dic_listbox_lines) {
@@ -981,7 +984,7 @@ int CreateDicMDIChild(HWND hMDIClient, int id_file)
         ShowMessageBox(hwnd, "Cannot create font in DIC_CreateFonts()", "Internal Error - please report!",
                        SV_MB_OK | SV_MB_ICONERROR);
     DIC_Setup_Fonts(id);
-    Layout(id);
+    Layout(id, true);
     w.dic_listbox_lines = DIC_GetListBoxLines(id);
     DIC_PocatecniVypis(id, 1);
     DIC_ZobrazRadky(id);
