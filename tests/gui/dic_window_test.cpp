@@ -538,8 +538,11 @@ TEST_F(DicGuiTest, Screenshots)
     AttachDataFilesSubmenus(frame());
     const int vocab = Open("vocab.dic");
     const int hela = Open("hela.dic");
-    MoveWindow(Hwnd(vocab), 0, 0, 470, 430, TRUE);
-    MoveWindow(Hwnd(hela), 475, 0, 470, 430, TRUE);
+    RECT client;
+    GetClientRect(g_hMDIClient, &client);
+    const int half = (client.right - 4) / 2;
+    MoveWindow(Hwnd(vocab), 0, 0, half, 430, TRUE);
+    MoveWindow(Hwnd(hela), half + 4, 0, half, 430, TRUE);
     Type(vocab, "dom");
     Type(hela, "@");
     gui::PumpUntilIdle(100);

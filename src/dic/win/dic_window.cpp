@@ -1,6 +1,7 @@
 #include "dic/win/dic_window.h"
 
 #include <windowsx.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -100,6 +101,61 @@ HFONT MakeFont(int language, int charset)
     return CreateFontA(-FontHeight(language), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, static_cast<DWORD>(charset),
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                        face[0] ? face : "Arial");
+}
+
+// The Opposite picture on the button face: its magenta background made
+// transparent once, kept for the whole run.
+HBITMAP OppositeBitmap()
+{
+    static HBITMAP face = nullptr;
+    if (face || !g_hBmpOpposite) return face ? face : g_hBmpOpposite;
+    BITMAP bm{};
+    if (!GetObjectA(g_hBmpOpposite, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return g_hBmpOpposite;
+    HIMAGELIST list = ImageList_Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
+    if (!list) return g_hBmpOpposite;
+    ImageList_AddMasked(list, g_hBmpOpposite, RGB(255, 0, 255));
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    face = CreateCompatibleBitmap(screen, bm.bmWidth, bm.bmHeight);
+    HGDIOBJ old = SelectObject(dc, face);
+    RECT rc{0, 0, bm.bmWidth, bm.bmHeight};
+    FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
+    ImageList_Draw(list, 0, dc, 0, 0, ILD_TRANSPARENT);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    ImageList_Destroy(list);
+    return face;
+}
+
+// The key box has a font of its own: the source language's face, no taller
+// than the box (the list fonts of Hebrew are larger than its 25 pixels).
+const char kKeyFontProperty[] = "SevirDicKeyFont";
+
+void SetKeyFont(int id)
+{
+    DATAWINDOW& w = datawindow[id];
+    const HWND hwnd = H(w.hwnd);
+    const int language = DIC_GetLanguage(id, 0);
+    const char* face = RTFCzechFontName;
+    if (language == SCRIPT_HEBREW) face = status.script == 1 ? "HebrewUniversalS" : "HebrewUniversal";
+    else if (language == SCRIPT_GREEK) face = RTFGreekFontName;
+    const int charset = language == SCRIPT_LATIN
+                            ? (w.dic_direction == 0 ? w.dic_charset_from : w.dic_charset_to)
+                            : ANSI_CHARSET;
+    HFONT font = CreateFontA(-std::min(FontHeight(language), 18), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                             static_cast<DWORD>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, face[0] ? face : "Arial");
+    SendMessageA(H(w.dic_hcombo), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    HFONT old = static_cast<HFONT>(RemovePropA(hwnd, kKeyFontProperty));
+    if (old) DeleteObject(old);
+    if (font) SetPropA(hwnd, kKeyFontProperty, font);
+}
+
+void DeleteKeyFont(HWND hwnd)
+{
+    HFONT old = static_cast<HFONT>(RemovePropA(hwnd, kKeyFontProperty));
+    if (old) DeleteObject(old);
 }
 
 // The client rectangle of the window.
@@ -578,7 +634,7 @@ void DrawComboItem(int id, const DRAWITEMSTRUCT* dis)
         SendMessageA(combo, CB_GETLBTEXT, dis->itemID, reinterpret_cast<LPARAM>(text));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    HGDIOBJ old = SelectObject(dc, F(datawindow[id].dic_hfont_from));
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(combo, WM_GETFONT, 0, 0)));
     rc.left += LOWORD(GetDialogBaseUnits()) / 4;
     DrawTextA(dc, text, -1, &rc, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
@@ -685,6 +741,7 @@ void Dic_OnClose(HWND hwnd)
 
 void Dic_OnDestroy(HWND hwnd)
 {
+    DeleteKeyFont(hwnd);
     const int id = DicOfHwnd(hwnd);
     if (id < 0) return;
     const int id_file = datawindow[id].id_file;
@@ -808,7 +865,7 @@ void DIC_Setup_Fonts(int id)
     SendMessageA(H(w.dic_hlistbox_from), WM_SETFONT, reinterpret_cast<WPARAM>(source), TRUE);
     SendMessageA(H(w.dic_hlistbox_to), WM_SETFONT, reinterpret_cast<WPARAM>(target), TRUE);
     SendMessageA(H(w.dic_hlistbox_note), WM_SETFONT, reinterpret_cast<WPARAM>(F(w.dic_hfont_note)), TRUE);
-    SendMessageA(H(w.dic_hcombo), WM_SETFONT, reinterpret_cast<WPARAM>(source), TRUE);
+    SetKeyFont(id);
     // One item height for the three lists: the tallest of the fonts.
     int height = 0;
     HDC dc = GetDC(H(w.hwnd));
@@ -824,7 +881,8 @@ void DIC_Setup_Fonts(int id)
     height = std::max(height + 2, 14);
     for (WINDOW_HANDLE l : {w.dic_hlistbox_from, w.dic_hlistbox_to, w.dic_hlistbox_note})
         SendMessageA(H(l), LB_SETITEMHEIGHT, 0, height);
-    SendMessageA(H(w.dic_hcombo), CB_SETITEMHEIGHT, 0, height);
+    SendMessageA(H(w.dic_hcombo), CB_SETITEMHEIGHT, 0, std::min(height, 22));
+    SendMessageA(H(w.dic_hcombo), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 19);
 }
 
 int DIC_GetListBoxLines(int id)
@@ -962,7 +1020,7 @@ int CreateDicMDIChild(HWND hMDIClient, int id_file)
         child(0, "BUTTON", g_hBmpOpposite ? "" : "<>", BS_PUSHBUTTON | (g_hBmpOpposite ? BS_BITMAP : 0),
               IDC_DIC_OPPOSITE);
     if (g_hBmpOpposite)
-        SendMessageA(H(w.dic_hbutton_opposite), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(g_hBmpOpposite));
+        SendMessageA(H(w.dic_hbutton_opposite), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(OppositeBitmap()));
     w.dic_hcombo = child(0, "COMBOBOX", "",
                          CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP,
                          IDC_DIC_COMBO);
