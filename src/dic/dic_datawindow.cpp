@@ -50,7 +50,9 @@ int DIC_OpenDatawindow(int id_file)
     w.dic_lb_width_note = 25;
     w.dic_lb_from_ratio = 50;
     if (!DIC_AllocLines(id)) {
-        ShowMessageBoxId(nullptr, 10006, 10007, SV_MB_OK | SV_MB_ICONERROR, 13600);
+        // The 50 lines take 13600 bytes.
+        ShowMessageBoxId(nullptr, 10006, 10007, SV_MB_OK | SV_MB_ICONERROR,
+                         static_cast<int>(DIC_MAX_LINES * sizeof(DIC_RADEK)));
         return GiveBack(id, id_file);
     }
     return id;

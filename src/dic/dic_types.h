@@ -26,3 +26,4 @@ struct DICRECORD {
     char to[128];
     char note[2];
 };
+static_assert(sizeof(DIC_RADEK) == 272, "a list line is 272 bytes");
