@@ -3,6 +3,7 @@
 #include "text/matching.h"
 
 #include <cstring>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -344,4 +345,23 @@ TEST(WildcardMatch, CrossCheckAgainstReference)
     }
     // The generated cases are not all trivial failures.
     for (int k = 0; k < 3; ++k) EXPECT_GT(matches[k], 2000) << k;
+}
+
+TEST(Strip, InPlaceAndCopyAgreeOnRunsOfEveryLength)
+{
+    std::mt19937 rng(7);
+    const std::string pieces[] = {"a", "bc", "def", "ghij", "|RG", "|Rg", "|MG", "|Mg", "|TH", "|Th", "|SC", "\r\n", " ", "|"};
+    for (int round = 0; round < 3000; ++round) {
+        std::string s;
+        const int n = static_cast<int>(rng() % 12);
+        for (int k = 0; k < n; ++k) s += pieces[rng() % std::size(pieces)];
+        for (int mode = -4; mode <= -1; ++mode) {
+            std::string in_place = s;
+            StripTags(in_place.data(), in_place.data(), mode);
+            std::string copy(s.size() + 1, 'x');
+            StripTags(s.c_str(), copy.data(), mode);
+            ASSERT_EQ(std::string(copy.c_str()), in_place) << mode << " [" << s << "]";
+            ASSERT_EQ(copy.back(), '\0');
+        }
+    }
 }
