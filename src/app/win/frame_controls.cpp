@@ -64,6 +64,7 @@ WNDPROC g_old_navigator_proc = nullptr;
 HIMAGELIST g_toolbar_images[6] = {};
 
 StatusRecordProvider g_status_provider = nullptr;
+StatusRecordProvider g_status_providers[4] = {};
 STATUS_PICTURE g_status_picture = {-1, 0, ""};
 
 struct TOOLTIP {
@@ -549,6 +550,11 @@ void SetStatusRecordProvider(StatusRecordProvider provider)
     g_status_provider = provider;
 }
 
+void SetStatusRecordProvider(int type, StatusRecordProvider provider)
+{
+    if (type >= 0 && type < 4) g_status_providers[type] = provider;
+}
+
 const STATUS_PICTURE& LastStatusPicture()
 {
     return g_status_picture;
@@ -565,8 +571,9 @@ int UpdateStatusBar(int id, int what)
         g_status_picture.id = id;
         g_status_picture.image = 0;
         g_status_picture.text[0] = '\0';
-        if (g_status_provider &&
-            g_status_provider(id, &g_status_picture.image, g_status_picture.text, sizeof g_status_picture.text))
+        const StatusRecordProvider provider =
+            g_status_providers[datawindow[id].type] ? g_status_providers[datawindow[id].type] : g_status_provider;
+        if (provider && provider(id, &g_status_picture.image, g_status_picture.text, sizeof g_status_picture.text))
             owner_drawn = true;
         else
             g_status_picture.id = -1;

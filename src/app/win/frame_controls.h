@@ -84,6 +84,9 @@ extern char g_status_text[4][256];
 // "%d/%d [%s] %d/%d". The provider returns 0 when nothing is to be drawn.
 using StatusRecordProvider = int (*)(int id, int* image, char* text, int size);
 void SetStatusRecordProvider(StatusRecordProvider provider);
+// A provider for the windows of one module type only (MODULE_LEXICON,
+// MODULE_DICTIONARY); it is asked before the general one.
+void SetStatusRecordProvider(int type, StatusRecordProvider provider);
 // The last owner-drawn state: window, image and text (for tests).
 struct STATUS_PICTURE {
     int id;

@@ -21,6 +21,7 @@
 #include "auxiliary/win/splash.h"
 #include "auxiliary/win/tip.h"
 #include "cmdline/history.h"
+#include "dic/win/dic_window.h"
 #include "cmdline/win/cmdline_window.h"
 #include "books/book_window.h"
 #include "books/win/book_window.h"
@@ -81,6 +82,7 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
     BK_UseGdiMeasurer();
     BK_InstallWindowHooks();
     LX_InstallWindowHooks();
+    DIC_InstallWindowHooks();
     INFO_InstallWindowHooks();
     if (g_interactive_start && status.opt_splash == 1) ShowSplashScreen(hwnd, status.opt_splash_delay_ms);
 
