@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/catalogue.h"
+#include "app/config.h"
 #include "app/copy_cut.h"
 #include "app/data_windows.h"
 #include "app/file_io.h"
@@ -90,21 +91,21 @@ int Iniciace()
     status.num_windows = 0;
 
     SetStatusDefaults(status);
+    BK_SetRTFTagDefaults();
     SetupDataPaths(current);
-    // Further data paths come from the configuration file, read before the
-    // catalogue is built.
-    ScanDataFiles();
+    // Options, tag colours, further data paths and the windows to reopen,
+    // before the tag rows, the language and the catalogue are built.
+    ReadConfigurationAtStartup();
+    BK_BuildRTFTags();
     LANG_Scan_LNG_Files();
     LANG_ReadStringsFromFile(status.lang_index);
-    // The tag display table: defaults, then (once the configuration is read)
-    // the rows built from fonts, sizes and styles.
-    BK_SetRTFTagDefaults();
-    BK_BuildRTFTags();
+    ScanDataFiles();
     return 1;
 }
 
 int Ukonceni()
 {
+    if (status.opt_save_on_exit == 1) WriteSevirCfg();
     LANG_FreeAll();
     return 1;
 }

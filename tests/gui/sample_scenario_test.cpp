@@ -71,7 +71,10 @@ protected:
         shots_ = Env("SEVIR_SHOT_DIR");
         GetCurrentDirectoryA(sizeof saved_, saved_);
         ASSERT_TRUE(SetCurrentDirectoryA(sample_.c_str())) << sample_;
-            gui::FrameTest::SetUp();
+        gui::FrameTest::SetUp();
+        // The scenarios start from an empty desk, whatever the sample's
+        // configuration reopened.
+        CloseAll();
         MoveWindow(frame(), 0, 0, 1280, 800, TRUE);
         gui::PumpUntilIdle();
     }

@@ -2,10 +2,12 @@
 
 #include <windowsx.h>
 
+#include "app/config.h"
 #include "app/lang.h"
 #include "app/message.h"
 #include "app/startup.h"
 #include "app/records.h"
+#include "app/win/config_windows.h"
 #include "app/win/data_window.h"
 #include "books/book_window.h"
 #include "books/win/book_window.h"
@@ -48,6 +50,11 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
     // machine has none, before anything is measured or drawn.
     LoadDisplayFonts();
 
+    // The main window's place at creation, unless the configuration has one.
+    RECT created;
+    GetWindowRect(hwnd, &created);
+    status.hMain_position = SV_RECT{created.left, created.top, created.right, created.bottom};
+    InstallCfgWindowHooks();
     Iniciace();
     BK_UseGdiMeasurer();
     BK_InstallWindowHooks();
@@ -63,6 +70,10 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
     if (!g_hMDIClient) ShowMessageBox(hwnd, "Could not create MDI client.", "Error", SV_MB_OK | SV_MB_ICONERROR);
     CreateDataFilesSubmenu();
     AttachDataFilesSubmenus(hwnd);
+
+    // The main window's place and the windows open at the last exit.
+    OpenWindowsAccordingCFG(status.cfg_window, status.result_cfg_read);
+    FreeConfiguredWindows();
     return TRUE;
 }
 
