@@ -387,6 +387,8 @@
 #define IDB_TOOLBAR_MAIN            2100   /* main tool bar buttons */
 #define IDB_TOOLBAR_SEARCH          2105   /* search tool bar buttons */
 #define IDB_TOOLBAR_AUDIO           2110   /* audio tool bar buttons */
+#define IDB_TOOLBAR_HISTORY         2115   /* navigator: back and forward */
+#define IDB_HISTORY_DROP            2116   /* navigator: history list mark, 8 x 16 */
 #define IDB_STATUS_NO_FILTER        2200   /* status bar image 0 */
 #define IDB_STATUS_FILTER           2205   /* status bar image 1: filter on */
 #define IDB_OPPOSITE                2300   /* dictionary Opposite button */

@@ -1,5 +1,6 @@
 #include "app/module_menu.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -47,9 +48,11 @@ std::string ModuleMenuLabel(int id_file)
     return text;
 }
 
-int BuildModuleMenuEntries(const std::string& library_cfg, std::vector<MODULE_MENU_ENTRY>* out)
+int BuildModuleMenuEntries(const std::string& library_cfg, std::vector<MODULE_MENU_ENTRY>* out,
+                           std::vector<int>* section_order)
 {
     out->clear();
+    if (section_order) section_order->clear();
     std::ifstream in(library_cfg, std::ios::binary);
     if (!in) {
         for (int i = 0; i < status.files_all && i < MAX_DATAFILES; ++i) datafile[i].flag = 0;
@@ -69,6 +72,8 @@ int BuildModuleMenuEntries(const std::string& library_cfg, std::vector<MODULE_ME
             if (line.find(kSections[s]) != std::string::npos) {
                 section = s;
                 header = true;
+                if (section_order && std::find(section_order->begin(), section_order->end(), s) == section_order->end())
+                    section_order->push_back(s);
             }
         if (header || section < 0 || line.size() < 2) continue;
         const char kind = line[0];

@@ -23,5 +23,8 @@ std::string ModuleMenuLabel(int id_file);
 // The entries of all four submenus. Returns 1 when library_cfg was read,
 // 0 when it could not be opened and the flat lists were made (every book,
 // lexicon and dictionary in catalogue order). After the file's entries each
-// section gets a separator and the modules the file did not place.
-int BuildModuleMenuEntries(const std::string& library_cfg, std::vector<MODULE_MENU_ENTRY>* out);
+// section gets a separator and the modules the file did not place. When
+// section_order is given it receives the sections in the order the file
+// starts them (each once).
+int BuildModuleMenuEntries(const std::string& library_cfg, std::vector<MODULE_MENU_ENTRY>* out,
+                           std::vector<int>* section_order = nullptr);

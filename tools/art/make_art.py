@@ -12,6 +12,8 @@ import os
 import struct
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
 SS = 4  # supersampling per axis
 
 
@@ -191,6 +193,8 @@ def main():
     os.makedirs(out, exist_ok=True)
     write_ico(os.path.join(out, "sevir.ico"), [draw_open_book(n) for n in (16, 32, 48)])
     write_ico(os.path.join(out, "book.ico"), [draw_closed_book(n) for n in (16, 32)])
+    import glyphs
+    glyphs.write_all(out, Canvas, write_ico, draw_open_book)
 
 
 if __name__ == "__main__":

@@ -32,7 +32,16 @@
 //   body <text>                  its body
 //   deleted                      the record is deleted
 // Records must come in collation order.
-// A dictionary takes module, abbrev, title, info, language, version and magic.
+// A dictionary takes module, abbrev, title, info, version and magic, and:
+//   lang_from 0 | lang_to 1      languages of the "from" and "to" texts ("language" = lang_from)
+//   charset_from 0 | charset_to 177 | charset_note 0
+//   name_from_to Latin-Hebrew    the names of the two directions
+//   name_to_from Hebrew-Latin
+//   collation_from a b c ...     collation A, of the "from" texts (as "collation" above)
+//   collation_to @ A B ...       collation B, of the "to" texts
+//   p lux|\x40\x58\x45|m         a pair: from|to|note as stored (Hebrew in
+//                                display order); any order, the writer sorts
+// Texts longer than 127 bytes, notes longer than 1 byte and "|S2" are refused.
 #include "modwriter/modwriter.h"
 
 #include <cctype>
@@ -213,6 +222,45 @@ bool ParseLexiconItem(const std::string& key, const std::string& rest, LexiconMo
     return true;
 }
 
+bool ParseDictionaryItem(const std::string& key, const std::string& rest, DictionaryModule* dic, std::string* what)
+{
+    long n = 0;
+    auto number = [&](int* field) {
+        if (!ToInt(rest, &n) || n < 0 || n > 255) {
+            *what = key + " needs a number from 0 to 255";
+            return false;
+        }
+        *field = static_cast<int>(n);
+        return true;
+    };
+    if (key == "lang_from") return number(&dic->lang_from);
+    if (key == "lang_to") return number(&dic->lang_to);
+    if (key == "charset_from") return number(&dic->charset_from);
+    if (key == "charset_to") return number(&dic->charset_to);
+    if (key == "charset_note") return number(&dic->charset_note);
+    if (key == "name_from_to") {
+        dic->name_from_to = Unescape(rest);
+        return true;
+    }
+    if (key == "name_to_from") {
+        dic->name_to_from = Unescape(rest);
+        return true;
+    }
+    if (key == "collation_from") return ParseCollation(rest, &dic->collation_from, what);
+    if (key == "collation_to") return ParseCollation(rest, &dic->collation_to, what);
+    if (key == "p") {
+        std::vector<std::string> parts = SplitBar(rest);
+        if (parts.size() < 2 || parts.size() > 3) {
+            *what = "p needs from|to[|note]";
+            return false;
+        }
+        dic->entries.emplace_back(Unescape(parts[0]), Unescape(parts[1]), parts.size() > 2 ? Unescape(parts[2]) : "");
+        return true;
+    }
+    *what = "unknown item " + key;
+    return false;
+}
+
 } // namespace
 
 bool ParseDescription(const std::string& text, Description* out, std::string* error)
@@ -276,6 +324,9 @@ bool ParseDescription(const std::string& text, Description* out, std::string* er
         } else if (d.kind == Description::LEXICON) {
             std::string what;
             if (!ParseLexiconItem(key, rest, &d.lexicon, &what)) return fail(what);
+        } else if (d.kind == Description::DICTIONARY) {
+            std::string what;
+            if (!ParseDictionaryItem(key, rest, &d.dictionary, &what)) return fail(what);
         } else if (d.kind != Description::BOOK) {
             return fail("unknown item " + key + " for this module kind");
         } else if (key == "charset" || key == "tags") {

@@ -329,8 +329,64 @@ std::string BuildLexiconModule(const LexiconModule& m, std::string* error, std::
     return file;
 }
 
-std::string BuildDictionaryModule(const DictionaryModule& m)
+std::string EncodeDicRecord(const DicEntry& e, int32_t number)
 {
+    std::string r = "|S2";
+    r += e.skipped;
+    r += std::to_string(e.from.size() + 1) + "," + std::to_string(e.to.size() + 1) + "," +
+         std::to_string(e.note.size() + 1) + "," + std::to_string(number) + ",";
+    r += e.from;
+    r += '\0';
+    r += e.to;
+    r += '\0';
+    r += e.note;
+    r += '\0';
+    return r;
+}
+
+std::string CheckDictionary(const DictionaryModule& m)
+{
+    for (std::size_t k = 0; k < m.entries.size(); ++k) {
+        const DicEntry& e = m.entries[k];
+        const std::string where = "pair " + std::to_string(k + 1) + " (" + e.from + "): ";
+        if (e.from.size() > 127) return where + "the \"from\" text is longer than 127 bytes";
+        if (e.to.size() > 127) return where + "the \"to\" text is longer than 127 bytes";
+        if (e.note.size() > 1) return where + "the note is longer than 1 byte";
+        for (const std::string* t : {&e.from, &e.to, &e.note}) {
+            if (t->find("|S2") != std::string::npos) return where + "\"|S2\" inside a text";
+            if (t->find('\0') != std::string::npos) return where + "a NUL byte inside a text";
+        }
+    }
+    return "";
+}
+
+namespace {
+
+// A text as collation compares it: Hebrew turned back into reading order.
+std::string CollationKey(const std::string& stored, int language)
+{
+    return language == 1 ? std::string(stored.rbegin(), stored.rend()) : stored;
+}
+
+void SortTableOf(const Collation& c, char* table)
+{
+    const std::string alphabet = EncodeCollationTable(c);
+    const std::string bitmap = EncodeCollationBitmap(c);
+    SetSortTable(reinterpret_cast<const unsigned char*>(alphabet.data()),
+                 reinterpret_cast<const unsigned char*>(bitmap.data()), table);
+}
+
+} // namespace
+
+std::string BuildDictionaryModule(const DictionaryModule& m, std::string* error, std::vector<DicPlace>* places)
+{
+    if (m.check) {
+        const std::string what = CheckDictionary(m);
+        if (!what.empty()) {
+            if (error) *error = what;
+            return "";
+        }
+    }
     std::string header(1024, '\0');
     for (std::size_t k = 0; k < 4 && k < m.magic.size(); ++k) header[k] = m.magic[k];
     header[4] = static_cast<char>(m.version);
@@ -339,14 +395,58 @@ std::string BuildDictionaryModule(const DictionaryModule& m)
     header[7] = static_cast<char>(m.charset_from);
     header[8] = static_cast<char>(m.charset_to);
     header[9] = static_cast<char>(m.charset_note);
+
+    // Records in "from" order under collation A.
+    char table_a[SORT_TABLE_SIZE], table_b[SORT_TABLE_SIZE];
+    SortTableOf(m.collation_from, table_a);
+    SortTableOf(m.collation_to, table_b);
+    std::vector<std::size_t> order(m.entries.size());
+    for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+    std::vector<std::string> keys_a(m.entries.size()), keys_b(m.entries.size());
+    for (std::size_t k = 0; k < m.entries.size(); ++k) {
+        keys_a[k] = CollationKey(m.entries[k].from, m.lang_from);
+        keys_b[k] = CollationKey(m.entries[k].to, m.lang_to);
+    }
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+        return PorovnejRetezce(keys_a[x].c_str(), keys_a[y].c_str(), table_a) < 0;
+    });
+
     const std::string info = EncodeInfoBlock(m.info);
+    const int32_t count = static_cast<int32_t>(m.entries.size());
+    const int32_t index_entries = m.index_override ? static_cast<int32_t>(m.index_override->size()) : count;
     const int32_t tag_info = 2112;
     const int32_t index_offset = tag_info + static_cast<int32_t>(info.size());
-    const int32_t data_offset = index_offset + 4 * static_cast<int32_t>(m.index.size());
+    const int32_t data_offset = index_offset + 4 * index_entries;
+
+    std::string records;
+    std::vector<DicPlace> local;
+    std::vector<DicPlace>& out = places ? *places : local;
+    out.clear();
+    for (std::size_t n = 0; n < order.size(); ++n) {
+        const DicEntry& e = m.entries[order[n]];
+        const int32_t number = static_cast<int32_t>(n + 1);
+        out.push_back(DicPlace{number, data_offset + static_cast<int32_t>(records.size()), 0, e});
+        records += EncodeDicRecord(e, number);
+    }
+    records += m.records;
+
+    // The index: record numbers in "to" order under collation B.
+    std::vector<std::size_t> by_to(order.size());
+    for (std::size_t n = 0; n < by_to.size(); ++n) by_to[n] = n;
+    std::stable_sort(by_to.begin(), by_to.end(), [&](std::size_t x, std::size_t y) {
+        return PorovnejRetezce(keys_b[order[x]].c_str(), keys_b[order[y]].c_str(), table_b) < 0;
+    });
+    std::vector<int32_t> index;
+    for (std::size_t k = 0; k < by_to.size(); ++k) {
+        index.push_back(out[by_to[k]].offset);
+        out[by_to[k]].opposite = static_cast<int32_t>(k + 1);
+    }
+    if (m.index_override) index = *m.index_override;
+
     PutInt32(header, 10, m.tag_info_override ? *m.tag_info_override : tag_info);
     PutInt32(header, 14, m.index_offset_override ? *m.index_offset_override : index_offset);
-    PutInt32(header, 18, data_offset);
-    PutInt32(header, 22, m.records_all);
+    PutInt32(header, 18, m.data_offset_override ? *m.data_offset_override : data_offset);
+    PutInt32(header, 22, m.records_all_override ? *m.records_all_override : count);
     PutField(header, 30, m.name_from_to, 64);
     PutField(header, 94, m.name_to_from, 64);
 
@@ -356,8 +456,8 @@ std::string BuildDictionaryModule(const DictionaryModule& m)
     file += EncodeCollationTable(m.collation_to);
     file += EncodeCollationBitmap(m.collation_to);
     file += info;
-    for (int32_t offset : m.index) AppendInt32(file, offset);
-    file += m.records;
+    for (int32_t offset : index) AppendInt32(file, offset);
+    file += records;
     return file;
 }
 
@@ -395,7 +495,7 @@ std::string BuildModule(const Description& d, std::string* error)
     case Description::LEXICON:
         return BuildLexiconModule(d.lexicon, error);
     case Description::DICTIONARY:
-        return BuildDictionaryModule(d.dictionary);
+        return BuildDictionaryModule(d.dictionary, error);
     case Description::BOOK:
     default:
         return BuildBookModule(d.book);

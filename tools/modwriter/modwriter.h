@@ -1,6 +1,5 @@
 // The module writer: builds module files byte for byte from plain records.
-// Book modules and lexicons are complete; dictionaries have their header and
-// information block, and take their records as ready-made bytes.
+// Book modules, lexicons and dictionaries.
 #pragma once
 
 #include <array>
@@ -173,6 +172,26 @@ std::string BuildLexiconModule(const LexiconModule& module, std::string* error =
 
 // ---------------------------------------------------------------- dictionaries
 
+// One word pair. Texts are bytes as stored: Hebrew in display order (last
+// letter first).
+struct DicEntry {
+    DicEntry() = default;
+    DicEntry(std::string from_, std::string to_, std::string note_ = "")
+        : from(std::move(from_)), to(std::move(to_)), note(std::move(note_)) {}
+    std::string from;  // at most 127 bytes
+    std::string to;    // at most 127 bytes
+    std::string note;  // at most 1 byte
+    char skipped = ',';  // the byte after "|S2"
+};
+
+// Where a record ended up.
+struct DicPlace {
+    int32_t number;    // record number (direction 0)
+    int32_t offset;    // its "|S2"
+    int32_t opposite;  // its 1-based position in the opposite-direction index
+    DicEntry entry;
+};
+
 struct DictionaryModule {
     std::string magic = "hbdi";
     int version = 5;
@@ -183,16 +202,36 @@ struct DictionaryModule {
     int charset_note = 0;
     std::string name_from_to;
     std::string name_to_from;
-    Collation collation_from;
-    Collation collation_to;
+    Collation collation_from;  // A: orders the records by their "from" texts
+    Collation collation_to;    // B: orders the index by the "to" texts
     InfoItems info;
-    std::vector<int32_t> index;  // opposite-direction index (record offsets)
-    int32_t records_all = 0;
-    std::string records;  // record bytes, written after the index
+    // The pairs in any order: records are numbered in the order of their
+    // "from" texts under collation A, the index follows the "to" texts under
+    // collation B (Hebrew compared in reading order); equal texts keep the
+    // order given.
+    std::vector<DicEntry> entries;
+    bool check = true;  // refuse texts that are too long or contain "|S2"
+
+    // For damaged test files: raw bytes after the records, and values
+    // written as given.
+    std::string records;
+    std::optional<std::vector<int32_t>> index_override;
+    std::optional<int32_t> records_all_override;
     std::optional<int32_t> tag_info_override;
     std::optional<int32_t> index_offset_override;
+    std::optional<int32_t> data_offset_override;
 };
-std::string BuildDictionaryModule(const DictionaryModule& module);
+
+// "|S2" + skipped + "lfrom,lto,lnote,number," + from, to, note, each with
+// its NUL.
+std::string EncodeDicRecord(const DicEntry& entry, int32_t number);
+
+// Checks the pairs (see DictionaryModule::check); returns "" or what is wrong.
+std::string CheckDictionary(const DictionaryModule& module);
+
+// The whole DIC file; "" with *error set when the check refuses the module.
+std::string BuildDictionaryModule(const DictionaryModule& module, std::string* error = nullptr,
+                                  std::vector<DicPlace>* places = nullptr);
 
 // ---------------------------------------------------------------- files
 

@@ -57,7 +57,7 @@ void Book_OnDestroy(int id)
     if (status.num_windows == 0) {
         BK_UpdateNavigator(BOOK_POSITION{}, -1, 3);
         g_status_text[1][0] = '\0';
-        UpdateStatusBar(-1, 1);
+        UpdateStatusBar(-1, -1);  // the library part counts the open modules
         status.bk_last_book = 0;
     } else {
         HWND active = g_hMDIClient ? reinterpret_cast<HWND>(SendMessageA(g_hMDIClient, WM_MDIGETACTIVE, 0, 0)) : nullptr;

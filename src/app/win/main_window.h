@@ -33,4 +33,17 @@ int RunSevirMessageLoop();
 // The whole program: classes, frame, loop.
 int SevirMain(HINSTANCE instance, int show);
 
+// The frame's controls: rebar, status bar, library tree, menus in the
+// current language. Called while the frame is created.
+void CreateFrameControls(HWND hwnd);
+
+// The history pop-up: the non-empty entries newest first as commands
+// 49900 + entry, the current one radio-checked; null when there are none.
+// The caller destroys it.
+HMENU BuildHistoryPopup();
+
+// Set by the program's entry point: the splash and the tip of the day are
+// shown only at a real start (not when tests create frames).
+extern bool g_interactive_start;
+
 LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -13,6 +13,7 @@
 #include "app/records.h"
 #include "app/win/data_window.h"
 #include "app/win/frame_controls.h"
+#include "app/win/main_menu.h"
 #include "app/win/main_window.h"
 #include "books/book_window.h"
 #include "books/render.h"
@@ -291,6 +292,7 @@ int UpdateButonStates()
         SendMessageA(hToolBar3, TB_ENABLEBUTTON, IDM_SEARCH, MAKELPARAM(g_buttons.search, 0));
         SendMessageA(hToolBar3, TB_ENABLEBUTTON, IDM_SEARCH_IN_RESULTS, MAKELPARAM(g_buttons.search_in_results, 0));
     }
+    GreyUnavailableButtons();
     return 1;
 }
 

@@ -1,0 +1,199 @@
+// The main window on the sample library, run on demand (tools/book-screenshots):
+// pictures of the whole frame in English and Spanish, the tip of the day,
+// the About box and the splash. Without SEVIR_SAMPLE_DIR they are skipped.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/catalogue.h"
+#include "app/lang.h"
+#include "app/records.h"
+#include <commctrl.h>
+
+#include "app/win/frame_controls.h"
+#include "app/win/lang_window.h"
+#include "app/win/main_window.h"
+#include "auxiliary/win/splash.h"
+#include "auxiliary/win/tip.h"
+#include "books/book_window.h"
+#include "books/win/book_window.h"
+#include "cmdline/sync_names.h"
+#include "harness.h"
+#include "resource.h"
+
+namespace {
+
+std::string Env(const char* name)
+{
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+// Saves a rectangle of the screen into a 24-bit BMP.
+bool SaveScreen(const RECT& rc, const std::string& path)
+{
+    const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);
+    SelectObject(mem, old);
+    const int stride = (w * 3 + 3) & ~3;
+    BITMAPFILEHEADER fh{};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * h);
+    bool ok = false;
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+        ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 && std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
+             std::fwrite(bits, static_cast<std::size_t>(stride * h), 1, f) == 1;
+        std::fclose(f);
+    }
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+bool SaveWindow(HWND hwnd, const std::string& path)
+{
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    return SaveScreen(rc, path);
+}
+
+std::string g_about_shot;
+bool g_about_saved = false;
+
+// Finds the About box, saves it and closes it.
+void CALLBACK AboutTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND box = FindWindowA("#32770", nullptr);
+    if (!box || !IsWindowVisible(box)) return;
+    KillTimer(nullptr, id);
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Sleep(100);
+    if (!g_about_shot.empty()) g_about_saved = SaveWindow(box, g_about_shot);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_OK, 0), 0);
+}
+
+class SampleMainWindow : public gui::FrameTest {
+protected:
+    void SetUp() override
+    {
+        sample_ = Env("SEVIR_SAMPLE_DIR");
+        if (sample_.empty()) GTEST_SKIP() << "SEVIR_SAMPLE_DIR not set";
+        shots_ = Env("SEVIR_SHOT_DIR");
+        GetCurrentDirectoryA(sizeof saved_, saved_);
+        ASSERT_TRUE(SetCurrentDirectoryA(sample_.c_str())) << sample_;
+        gui::FrameTest::SetUp();
+        MoveWindow(frame(), 0, 0, 1280, 800, TRUE);
+        gui::PumpUntilIdle();
+    }
+    void TearDown() override
+    {
+        if (sample_.empty()) return;
+        gui::FrameTest::TearDown();
+        ResetGlobalRecords();
+        SetCurrentDirectoryA(saved_);
+    }
+    int Open(const char* file)
+    {
+        const int k = IsFileInDATAFILEArray(file, status.files_all);
+        EXPECT_GE(k, 0) << file;
+        Command(IDM_MODULE_BASE + k);
+        return status.num_windows - 1;
+    }
+    void Type(const char* text)
+    {
+        SetWindowTextA(hCmdLine, text);
+        SendMessageA(hToolBar4, WM_COMMAND, MAKEWPARAM(IDC_CMDLINE, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(hCmdLine));
+        SendMessageA(hCmdLineEdit, WM_KEYDOWN, VK_RETURN, 0);
+        gui::PumpUntilIdle();
+    }
+    void Shot(const char* name)
+    {
+        RedrawWindow(frame(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+        gui::PumpUntilIdle(200, 3000);
+        if (!shots_.empty()) {
+            EXPECT_TRUE(SaveWindow(frame(), shots_ + "\\" + name + ".bmp")) << name;
+        }
+    }
+    int Language(const char* filename)
+    {
+        for (int i = 0; i < status.lang_found; ++i)
+            if (!lstrcmpiA(g_lang_files[i].filename, filename)) return i;
+        return -1;
+    }
+
+    std::string sample_, shots_;
+    char saved_[MAX_PATH] = {};
+};
+
+} // namespace
+
+TEST_F(SampleMainWindow, FrameInEnglishAndSpanish)
+{
+    ASSERT_GE(status.files_all, 6);
+    // Expand the folders of the tree.
+    for (HTREEITEM root = TreeView_GetRoot(hWndTV); root; root = TreeView_GetNextSibling(hWndTV, root)) {
+        TreeView_Expand(hWndTV, root, TVE_EXPAND);
+        for (HTREEITEM f = TreeView_GetChild(hWndTV, root); f; f = TreeView_GetNextSibling(hWndTV, f))
+            TreeView_Expand(hWndTV, f, TVE_EXPAND);
+    }
+    Open("kjv.sbk");
+    Open("rv1909.sbk");
+    Open("tr.sbk");
+    Command(IDM_WINDOW_TILE_VERTICAL);
+    Type("John 3:16");
+    EXPECT_EQ(status.cmdline_led, 2);
+    Shot("main-window");
+
+    const int es = Language("espanol.lng");
+    ASSERT_GE(es, 0);
+    Command(IDM_LANGUAGE_BASE + es);
+    Type("Juan 1:1");
+    EXPECT_EQ(status.cmdline_led, 2);
+    Shot("main-window-es");
+    const int en = Language("english.lng");
+    ASSERT_GE(en, 0);
+    Command(IDM_LANGUAGE_BASE + en);
+    EXPECT_TRUE(boxes().boxes().empty());
+}
+
+TEST_F(SampleMainWindow, TipAboutAndSplash)
+{
+    status.tip_to_show = 8;
+    HWND tip = ShowTipOfDay(frame());
+    ASSERT_NE(tip, nullptr);
+    gui::PumpUntilIdle(200, 2000);
+    if (!shots_.empty()) {
+        EXPECT_TRUE(SaveWindow(tip, shots_ + "\\tip-of-the-day.bmp"));
+    }
+    CloseTipOfDay();
+
+    g_about_shot = shots_.empty() ? "" : shots_ + "\\about.bmp";
+    SetTimer(nullptr, 0, 300, AboutTimer);
+    Command(IDM_ABOUT);
+    if (!shots_.empty()) {
+        EXPECT_TRUE(g_about_saved);
+    }
+
+    HWND splash = ShowSplashScreen(frame(), 0);
+    ASSERT_NE(splash, nullptr);
+    gui::PumpUntilIdle(200, 2000);
+    if (!shots_.empty()) {
+        EXPECT_TRUE(SaveWindow(splash, shots_ + "\\splash.bmp"));
+    }
+    DestroySplashScreen();
+}
