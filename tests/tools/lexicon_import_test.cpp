@@ -4,12 +4,14 @@
 // and rendered by the tag parser without a message.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "books/tag_parser.h"
+#include "dic/dic_fixture.h"
 #include "importer/import.h"
 #include "importer/lexicon.h"
 #include "lex/lex_fixture.h"
@@ -190,7 +192,9 @@ TEST_F(LexiconImport, StrongsGreekFromASwordExport)
     EXPECT_EQ(body.find('<'), std::string::npos);
     // The derivation is a header item with its link.
     EXPECT_EQ(std::string(recs[1].item[2]), "from |RG25|Rg;");
-    EXPECT_EQ(FirstGloss(agapao.buffer), "to love");
+    EXPECT_EQ(FirstGloss("to love (in a social or moral sense):--(be-)love(-ed)."), "to love");
+    EXPECT_EQ(FirstGloss(" love, i.e. affection:--charity"), "love");
+    EXPECT_EQ(FirstGloss(""), "");
 
     // Lookups a double click makes: by Strong's number and by headword.
     EXPECT_EQ(LX_SearchFirstStrong(0, 2, 25, 1), 3);
@@ -275,6 +279,59 @@ TEST_F(LexiconImport, BadSourcesStopWithFileAndLine)
     std::ifstream in(dir + "/old.lex");
     std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(kept, "old");
+}
+
+TEST_F(LexiconImport, WordListsDerivedFromTheLexicons)
+{
+    for (LexKind kind : {LexKind::StrongsGreek, LexKind::StrongsHebrew}) {
+        const bool hebrew = kind == LexKind::StrongsHebrew;
+        LexImportOptions opt;
+        opt.kind = kind;
+        opt.format = hebrew ? "hebrew-strong" : "sword-lexicon";
+        opt.title = "Test";
+        opt.dictionary_abbrev = "D";
+        opt.dictionary_title = "Derived";
+        std::vector<LexSource> sources;
+        std::string error;
+        ASSERT_TRUE(hebrew ? ReadHebrewStrongXml("h", kHebrewXml, sources, error)
+                           : ReadLexiconImp("g", kGreekImp, sources, error));
+        modwriter::LexiconModule m;
+        LexImportStats stats;
+        std::vector<modwriter::DicEntry> pairs;
+        ASSERT_TRUE(BuildImportedLexicon(opt, sources, m, stats, error, &pairs)) << error;
+        const std::string bytes = modwriter::BuildDictionaryModule(DerivedDictionary(opt, pairs), &error);
+        ASSERT_FALSE(bytes.empty()) << error;
+        ASSERT_EQ(testdic::OpenDictionary(bytes), 1);
+        DATAWINDOW& w = datawindow[0];
+        EXPECT_EQ(w.dic_lang_from, hebrew ? 1 : 2);
+        EXPECT_EQ(w.dic_lang_to, 0);
+        ASSERT_EQ(w.dic_records_all, hebrew ? 3 : 4);
+        // Every record forwards, and every one again through the index in "to" order.
+        std::vector<std::pair<std::string, std::string>> read;
+        DICRECORD r{};
+        r.id_file = 0;
+        r.offset = w.dic_data_offset;
+        while (DIC_CtiRecord(&r, 0)) {
+            read.emplace_back(r.from, r.to);
+            r.offset += r.delka_recordu;
+        }
+        ASSERT_EQ(read.size(), static_cast<size_t>(w.dic_records_all));
+        std::string previous;
+        for (int k = 1; k <= w.dic_records_all; ++k) {
+            ASSERT_EQ(DIC_ReadIndexRecord(0, k, &r), 1);
+            EXPECT_LE(previous, std::string(r.to));  // plain English glosses: byte order is collation order
+            previous = r.to;
+        }
+        if (hebrew) {
+            std::string elohim = Codes(SV_SCRIPT_HEBREW, "אֱלֹהִים");
+            std::reverse(elohim.begin(), elohim.end());
+            EXPECT_EQ(read[2], std::make_pair(elohim, std::string("gods")));
+            EXPECT_EQ(read[1].second, "father");  // no definition: the first word of its use
+        } else {
+            EXPECT_EQ(read[2], std::make_pair(Codes(SV_SCRIPT_GREEK, "ἀγαπάω"), std::string("to love")));
+            EXPECT_EQ(read[1].second, "love");
+        }
+    }
 }
 
 TEST(CommentaryImport, PassagesOnceWithReferences)

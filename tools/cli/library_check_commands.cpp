@@ -2,6 +2,8 @@
 //   lexcheck FILE...     every record of each lexicon read back in full and
 //                        rendered by the tag parser, body and header items;
 //                        prints the records and the messages it caused
+//   diccheck FILE...     every record of each dictionary read forwards and
+//                        through the opposite-direction index
 //   strongcover BOOK GREEK HEBREW
 //                        the Strong's numbers of a book module's text looked
 //                        up in a Greek and a Hebrew lexicon; prints how many
@@ -20,6 +22,8 @@
 #include "books/sbk_reader.h"
 #include "books/tag_parser.h"
 #include "cli/cli.h"
+#include "dic/dic_datawindow.h"
+#include "dic/dic_reader.h"
 #include "lex/lex_datawindow.h"
 #include "lex/lex_reader.h"
 
@@ -44,6 +48,7 @@ int Open(const char* path, int id, int type)
     f.id_file = id;
     f.file = SvOpenRead(path);
     if (!f.file) return -1;
+    if (type == MODULE_DICTIONARY) return DIC_OpenDatawindow(id);
     return type == MODULE_LEXICON ? LX_OpenDatawindow(id) : OpenBookDatawindow(id);
 }
 
@@ -82,6 +87,43 @@ int LexCheck(int argc, char** argv)
         std::printf("%s: records=%ld of %d strong=%ld messages=%d%s\n", datafile[0].filename, records,
                     datawindow[w].lx_records_all, strongs, g_messages, whole ? "" : " INCOMPLETE");
         if (g_messages) std::printf("  first message: %s\n", g_first_message.c_str());
+        if (g_messages || !whole) ++bad;
+    }
+    return bad ? 1 : 0;
+}
+
+int DicCheck(int argc, char** argv)
+{
+    if (argc < 2) return std::fprintf(stderr, "usage: sevir-cli diccheck FILE...\n"), 2;
+    int bad = 0;
+    for (int a = 1; a < argc; ++a) {
+        ResetGlobalRecords();
+        g_messages = 0;
+        MessageBoxHandler previous = SetMessageBoxHandler(Count);
+        const int w = Open(argv[a], 0, MODULE_DICTIONARY);
+        if (w < 0) {
+            SetMessageBoxHandler(previous);
+            std::fprintf(stderr, "%s: not a dictionary\n", argv[a]);
+            ++bad;
+            continue;
+        }
+        DICRECORD r{};
+        r.id_file = 0;
+        r.offset = datawindow[w].dic_data_offset;
+        long records = 0, numbering = 0, empty = 0, opposite = 0;
+        while (DIC_CtiRecord(&r, 0)) {
+            ++records;
+            if (r.cislo != records) ++numbering;
+            if (!r.from[0] || !r.to[0]) ++empty;
+            r.offset += r.delka_recordu;
+        }
+        for (int k = 1; k <= datawindow[w].dic_records_all; ++k)
+            if (DIC_ReadIndexRecord(w, k, &r)) ++opposite;
+        SetMessageBoxHandler(previous);
+        const int all = datawindow[w].dic_records_all;
+        const bool whole = records == all && opposite == all && numbering == 0 && empty == 0;
+        std::printf("%s: records=%ld of %d opposite=%ld messages=%d%s\n", datafile[0].filename, records, all, opposite,
+                    g_messages, whole ? "" : " INCOMPLETE");
         if (g_messages || !whole) ++bad;
     }
     return bad ? 1 : 0;
@@ -136,4 +178,5 @@ int StrongCover(int argc, char** argv)
 } // namespace
 
 SEVIR_CLI_COMMAND("lexcheck", "FILE...", LexCheck);
+SEVIR_CLI_COMMAND("diccheck", "FILE...", DicCheck);
 SEVIR_CLI_COMMAND("strongcover", "BOOK GREEK HEBREW", StrongCover);

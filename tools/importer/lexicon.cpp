@@ -406,7 +406,25 @@ struct Converted {
     std::string keyword;
     std::vector<std::string> items;
     std::string body;
+    std::string gloss;  // plain text of the first definition
 };
+
+// The plain text of the first <def> (leaving out what <orig> holds); "" when
+// the entry has none.
+std::string FirstDefinition(const std::vector<Token>& t) {
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (t[i].kind != Token::Open || t[i].name != "def") continue;
+        size_t e = Closing(t, i);
+        std::string s;
+        for (size_t k = i + 1; k < e; ++k) {
+            if (t[k].kind == Token::Open && (t[k].name == "orig" || t[k].name == "note")) { k = Closing(t, k); continue; }
+            if (t[k].kind == Token::Text) s += t[k].text;
+        }
+        if (s.find_first_not_of(" \t\r\n") != std::string::npos) return s;
+        i = e;
+    }
+    return "";
+}
 
 class EntryConverter {
 public:
@@ -551,6 +569,7 @@ public:
         out_.Take();
         Write(t, 0, t.size(), &skip);
         c.body += out_.Take();
+        c.gloss = FirstGloss(Latin(FirstDefinition(t)));
         return !c.keyword.empty();
     }
 
@@ -580,6 +599,12 @@ public:
         }
         Item(c, source, front);
         c.body = front + meaning;
+        c.gloss = FirstGloss(Latin(FirstDefinition(t)));
+        if (c.gloss.empty()) {
+            for (size_t i = head + 1; i < t.size() && c.gloss.empty(); ++i)
+                if (t[i].kind == Token::Open && t[i].name == "usage")
+                    c.gloss = FirstGloss(Latin(PlainText(t, i, Closing(t, i))));
+        }
         if (!usage.empty()) c.body += (c.body.empty() ? "" : "\r\n") + std::string("|TBKJV:|Tb ") + usage;
         return !c.keyword.empty();
     }
@@ -620,7 +645,8 @@ bool IsNotUsed(const std::string& markup) {
 // ---------------------------------------------------------------- the module
 
 bool BuildImportedLexicon(const LexImportOptions& opt, const std::vector<LexSource>& sources,
-                          modwriter::LexiconModule& module, LexImportStats& stats, std::string& error) {
+                          modwriter::LexiconModule& module, LexImportStats& stats, std::string& error,
+                          std::vector<modwriter::DicEntry>* pairs) {
     module = modwriter::LexiconModule{};
     const bool strongs = opt.kind != LexKind::Topical;
     module.language = opt.kind == LexKind::StrongsHebrew ? 1 : opt.kind == LexKind::StrongsGreek ? 2 : 0;
@@ -678,6 +704,12 @@ bool BuildImportedLexicon(const LexImportOptions& opt, const std::vector<LexSour
             error = name + ":" + std::to_string(src.line) + ": the entry's text is longer than 128000 bytes";
             return false;
         }
+        if (pairs && !c.gloss.empty()) {
+            std::string from = c.keyword;
+            if (opt.kind == LexKind::StrongsHebrew) std::reverse(from.begin(), from.end());  // display order
+            pairs->emplace_back(from, c.gloss);
+            ++stats.pairs;
+        }
         Keyed k;
         k.entry.keyword = c.keyword;
         if (strongs) k.entry.strong = std::string(1, letter) + std::to_string(number);
@@ -711,26 +743,10 @@ bool BuildImportedLexicon(const LexImportOptions& opt, const std::vector<LexSour
     return true;
 }
 
-std::string FirstGloss(std::string_view body) {
-    // The plain text: tags and their numbers out, Greek and Hebrew runs out.
-    std::string plain;
-    for (size_t i = 0; i < body.size(); ++i) {
-        if (body[i] == '|' && i + 2 < body.size()) {
-            std::string_view tag = body.substr(i, 3);
-            i += 2;
-            auto skip_to = [&](std::string_view close) {
-                size_t e = body.find(close, i);
-                i = e == std::string_view::npos ? body.size() : e + 2;
-            };
-            if (tag == "|TG") skip_to("|Tg");
-            else if (tag == "|TH") skip_to("|Th");
-            else if (tag == "|RG") skip_to("|Rg");
-            else if (tag == "|RH") skip_to("|Rh");
-            else if (tag == "|RR") skip_to("|Rr");
-            continue;
-        }
-        plain += body[i] == '\r' || body[i] == '\n' ? ' ' : body[i];
-    }
+std::string FirstGloss(std::string_view definition) {
+    std::string plain(definition);
+    for (char& c : plain)
+        if (c == '\r' || c == '\n' || c == '\t') c = ' ';
     // Strong's definitions end with ":--" and the translations; the gloss is
     // the text before the first separator.
     size_t dash = plain.find(":--");
@@ -740,12 +756,32 @@ std::string FirstGloss(std::string_view body) {
     size_t b = g.find_first_not_of(' ');
     if (b == std::string::npos) return "";
     g = g.substr(b);
-    while (!g.empty() && g.back() == ' ') g.pop_back();
+    while (!g.empty() && (g.back() == ' ' || g.back() == '-')) g.pop_back();
     std::string out;
     for (char c : g)
         if (!(c == ' ' && !out.empty() && out.back() == ' ')) out += c;
     if (out.size() > 60) return "";
     return out;
+}
+
+modwriter::DictionaryModule DerivedDictionary(const LexImportOptions& opt, std::vector<modwriter::DicEntry> pairs) {
+    modwriter::DictionaryModule d;
+    const bool hebrew = opt.kind == LexKind::StrongsHebrew;
+    d.lang_from = hebrew ? 1 : 2;
+    d.lang_to = 0;
+    d.collation_from = hebrew ? HebrewCollation() : GreekCollation();
+    d.collation_to = LatinCollation();
+    d.name_from_to = hebrew ? "Hebrew-English" : "Greek-English";
+    d.name_to_from = hebrew ? "English-Hebrew" : "English-Greek";
+    auto latin = [](const std::string& s) { return ToCp1252(DecodeUtf8(s)); };
+    d.info = {{"IA", latin(opt.dictionary_abbrev)},
+              {"IT", latin(opt.dictionary_title)},
+              {"II", "The headwords of " + latin(opt.title) + " with the first short gloss of each entry."},
+              {"IC", latin(opt.copyright)},
+              {"IP", latin(opt.contact)},
+              {"IU", latin(opt.url)}};
+    d.entries = std::move(pairs);
+    return d;
 }
 
 static bool SlurpFile(const std::string& path, std::string& data, std::string& error) {
@@ -770,10 +806,19 @@ bool RunLexiconImport(const LexImportOptions& opt, LexImportStats& stats, std::s
         if (!ok) return false;
     }
     modwriter::LexiconModule module;
-    if (!BuildImportedLexicon(opt, sources, module, stats, error)) return false;
+    std::vector<modwriter::DicEntry> pairs;
+    if (!BuildImportedLexicon(opt, sources, module, stats, error, opt.dictionary.empty() ? nullptr : &pairs))
+        return false;
     std::string bytes = modwriter::BuildLexiconModule(module, &error);
     if (bytes.empty()) return false;
-    return modwriter::WriteFileAtomic(opt.out, bytes, &error);
+    std::string dic;
+    if (!opt.dictionary.empty()) {
+        dic = modwriter::BuildDictionaryModule(DerivedDictionary(opt, std::move(pairs)), &error);
+        if (dic.empty()) return false;
+    }
+    // Both are made before either is written.
+    if (!modwriter::WriteFileAtomic(opt.out, bytes, &error)) return false;
+    return opt.dictionary.empty() || modwriter::WriteFileAtomic(opt.dictionary, dic, &error);
 }
 
 std::string LexSummaryLine(const LexImportOptions& opt, const LexImportStats& s) {
@@ -785,6 +830,9 @@ std::string LexSummaryLine(const LexImportOptions& opt, const LexImportStats& s)
     if (s.long_items) line += " long_headers=" + std::to_string(s.long_items);
     if (s.substituted) line += " substituted=" + std::to_string(s.substituted);
     if (s.dropped_chars) line += " dropped=" + std::to_string(s.dropped_chars);
+    if (!opt.dictionary.empty())
+        line += "\n" + std::filesystem::path(opt.dictionary).filename().string() + ": pairs=" + std::to_string(s.pairs) +
+                " (headwords without a short gloss: " + std::to_string(s.records - s.pairs) + ")";
     return line;
 }
 
@@ -792,6 +840,7 @@ static const char kLexUsage[] =
     "usage: sevir-modwriter import --format sword-lexicon|hebrew-strong\n"
     "         --profile strongs-greek|strongs-hebrew|topical\n"
     "         --abbrev A --title T [--info I] [--copyright C] [--contact P] [--url U]\n"
+    "         [--dictionary FILE.dic --dictionary-abbrev A --dictionary-title T]\n"
     "         --out FILE.lex SOURCE...";
 
 int LexiconImportMain(const std::vector<std::string>& args) {
@@ -830,6 +879,9 @@ int LexiconImportMain(const std::vector<std::string>& args) {
         else if (a == "--contact") ok = value(opt.contact);
         else if (a == "--url") ok = value(opt.url);
         else if (a == "--out") ok = value(opt.out);
+        else if (a == "--dictionary") ok = value(opt.dictionary);
+        else if (a == "--dictionary-abbrev") ok = value(opt.dictionary_abbrev);
+        else if (a == "--dictionary-title") ok = value(opt.dictionary_title);
         else if (a.rfind("--", 0) == 0) { error = "unknown option " + a; ok = false; }
         else opt.sources.push_back(a);
         if (!ok) {
@@ -837,7 +889,9 @@ int LexiconImportMain(const std::vector<std::string>& args) {
             return 2;
         }
     }
-    if (opt.out.empty() || opt.sources.empty() || opt.abbrev.empty() || opt.title.empty()) {
+    if (opt.out.empty() || opt.sources.empty() || opt.abbrev.empty() || opt.title.empty() ||
+        (!opt.dictionary.empty() && (opt.kind == LexKind::Topical || opt.dictionary_abbrev.empty() ||
+                                     opt.dictionary_title.empty()))) {
         std::cerr << "sevir-modwriter import: " << kLexUsage << "\n";
         return 2;
     }

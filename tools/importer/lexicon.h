@@ -37,9 +37,8 @@ struct LexImportOptions {
     std::string abbrev, title, info, copyright, contact, url;
     std::string out;                   // the .lex to write
     std::vector<std::string> sources;
-    std::string dictionary;            // a .dic derived from the lexicon, or ""
-    std::string dictionary_name;       // "Greek-English"
-    std::string dictionary_back_name;  // "English-Greek"
+    std::string dictionary;  // a .dic derived from the lexicon, or ""
+    std::string dictionary_abbrev, dictionary_title;
 };
 
 struct LexImportStats {
@@ -71,12 +70,18 @@ bool ReadHebrewStrongXml(const std::string& name, const std::string& data, std::
                          std::string& error);
 
 // Converts the entries and builds the module in memory (sorted, checked).
+// With pairs, also gives the word pairs of the derived dictionary: each
+// headword (Hebrew in display order) with its first short gloss.
 bool BuildImportedLexicon(const LexImportOptions& opt, const std::vector<LexSource>& sources,
-                          modwriter::LexiconModule& module, LexImportStats& stats, std::string& error);
+                          modwriter::LexiconModule& module, LexImportStats& stats, std::string& error,
+                          std::vector<modwriter::DicEntry>* pairs = nullptr);
 
-// The first short gloss of an entry's text ("love" from "to love (in a social
-// ...)"), plain code page 1252 text; "" when there is none.
-std::string FirstGloss(std::string_view body);
+// The first short gloss of a definition ("to love" of "to love (in a social
+// or moral sense):--(be-)love(-ed)."), code page 1252; "" when there is none.
+std::string FirstGloss(std::string_view definition);
+
+// The dictionary of the word pairs: "from" the lexicon's script "to" English.
+modwriter::DictionaryModule DerivedDictionary(const LexImportOptions& opt, std::vector<modwriter::DicEntry> pairs);
 
 // Reads, converts and writes (temporary name and rename).
 bool RunLexiconImport(const LexImportOptions& opt, LexImportStats& stats, std::string& error);
