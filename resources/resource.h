@@ -155,6 +155,12 @@
 #define IDC_LX_RELOAD               308    /* Reload button */
 #define IDM_LX_RELOAD               308    /* reload (clear filter) command */
 #define IDM_LX_SEARCH               17     /* open search dialog for lexicon */
+#define IDM_LX_LOOK_AT              310    /* Look at (list and article menus) */
+#define IDM_LX_COPY                 311    /* Copy to clipboard (list menu) */
+#define IDM_LX_JUMPS                312    /* Jumps inside lexicon */
+#define IDM_LX_SYNC                 313    /* Synchronize with other dict/lex */
+#define IDM_LX_GEMATRIA1            314    /* "Value  I" line */
+#define IDM_LX_GEMATRIA2            315    /* "Value II" line */
 
 /* ===================================================================== */
 /* Dictionary window                                                     */

@@ -305,7 +305,7 @@ int LX_StatusText(int id, char* out, std::size_t size)
     out[0] = '\0';
     if (!ValidWindow(id)) return 0;
     const DATAWINDOW& w = datawindow[id];
-    if (!w.lx_radek || w.lx_radku_filled <= 0) return 0;
+    if (w.type != MODULE_LEXICON || !w.lx_radek || w.lx_radku_filled <= 0) return 0;
     const int32_t record = w.lx_radek[0].record;
     if (record < 1 || record > w.lx_records_all) return 0;
     char format[128];

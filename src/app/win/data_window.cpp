@@ -214,7 +214,29 @@ void ReplacePopup(HMENU parent, int position, HMENU popup, int label_id, bool en
     }
 }
 
+struct DataWindowKind {
+    DataWindowProc proc = nullptr;
+    ModuleWindowCreator creator = nullptr;
+};
+DataWindowKind g_kinds[DW_KIND_COUNT];
+
+// The kind of a window record: 0 for a book window.
+int KindOf(const DATAWINDOW& w)
+{
+    if (w.type == MODULE_LEXICON) return DW_KIND_LEXICON;
+    if (w.type == MODULE_DICTIONARY) return DW_KIND_DICTIONARY;
+    if (w.infowindow == 1) return DW_KIND_INFO;
+    if (w.results == 1) return DW_KIND_RESULTS;
+    return 0;
+}
+
 } // namespace
+
+void RegisterDataWindowKind(int kind, DataWindowProc proc, ModuleWindowCreator creator)
+{
+    if (kind <= 0 || kind >= DW_KIND_COUNT) return;
+    g_kinds[kind] = DataWindowKind{proc, creator};
+}
 
 int FindDatawindowOfHwnd(HWND hwnd)
 {
@@ -232,10 +254,10 @@ LRESULT CALLBACK MDIChildWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     }
     const int id = FindDatawindowOfHwnd(hwnd);
     if (id < 0) return DefMDIChildProcA(hwnd, msg, wParam, lParam);
-    const DATAWINDOW& w = datawindow[id];
-    // Lexicon, dictionary, results and information windows have their own
-    // procedures; until they exist they get the default handling.
-    if (w.type == MODULE_DICTIONARY || w.type == MODULE_LEXICON || w.results == 1 || w.infowindow == 1) {
+    const int kind = KindOf(datawindow[id]);
+    if (kind != 0 && g_kinds[kind].proc) return g_kinds[kind].proc(hwnd, msg, wParam, lParam);
+    // Kinds whose procedure is not there get the default handling.
+    if (kind != 0) {
         if (msg == WM_DESTROY) {
             ZrusDatawindow(id);
             if (hMain) PostMessageA(hMain, WM_SEVIR_RETILE, 0, 0);
@@ -309,11 +331,17 @@ int ProcessFileMenuCommand(int row, int base, int id, int mode)
     int w = mode == 0 ? GetFirstReusableWindow(status.bk_last_book) : row;
     if (mode == 0 && (w < 0 || datafile[k].type != MODULE_BOOK)) {
         // Lexicon and dictionary windows come with their own creators.
-        if (datafile[k].type != MODULE_BOOK) {
-            MessageBeep(MB_OK);
-            return 0;
+        int ok = 0;
+        if (datafile[k].type == MODULE_BOOK) {
+            ok = CreateNewMDIChild(g_hMDIClient, k);
+        } else {
+            const int kind = datafile[k].type == MODULE_LEXICON ? DW_KIND_LEXICON : DW_KIND_DICTIONARY;
+            if (!g_kinds[kind].creator) {
+                MessageBeep(MB_OK);
+                return 0;
+            }
+            ok = g_kinds[kind].creator(g_hMDIClient, k);
         }
-        const int ok = CreateNewMDIChild(g_hMDIClient, k);
         if (ok) UpdateButonStates();
         return ok;
     }

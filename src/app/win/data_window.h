@@ -27,6 +27,20 @@ int CreateDataFilesSubmenu();
 // Multimedia menus of the frame's menu bar.
 void AttachDataFilesSubmenus(HWND frame);
 
+// The window kinds other than book windows. Each subsystem's window layer
+// registers its window procedure (the messages of its MDI children) and the
+// creator of a new window for a module of its type.
+enum : int {
+    DW_KIND_LEXICON = 1,
+    DW_KIND_DICTIONARY = 2,
+    DW_KIND_INFO = 3,
+    DW_KIND_RESULTS = 4,
+    DW_KIND_COUNT = 5,
+};
+using DataWindowProc = LRESULT (*)(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+using ModuleWindowCreator = int (*)(HWND hMDIClient, int id_file);
+void RegisterDataWindowKind(int kind, DataWindowProc proc, ModuleWindowCreator creator);
+
 // Index of the data window whose window is hwnd, or -1.
 int FindDatawindowOfHwnd(HWND hwnd);
 

@@ -24,6 +24,7 @@
 #include "cmdline/win/cmdline_window.h"
 #include "books/book_window.h"
 #include "books/win/book_window.h"
+#include "lex/win/lex_window.h"
 #include "app/win/win_message.h"
 #include "books/win/gdi_measurer.h"
 #include "text/win/display_fonts.h"
@@ -73,6 +74,7 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
     Iniciace();
     BK_UseGdiMeasurer();
     BK_InstallWindowHooks();
+    LX_InstallWindowHooks();
     if (g_interactive_start && status.opt_splash == 1) ShowSplashScreen(hwnd, status.opt_splash_delay_ms);
 
     CLIENTCREATESTRUCT ccs = {};
@@ -131,6 +133,7 @@ void Main_OnCommand(HWND hwnd, int id, HWND, UINT)
     if (id >= IDM_TAG_FIRST && id <= IDM_TAG_LAST) {
         if (ValidLastWindow()) ProcessTagMenuCommand(status.bk_last_book, id);
         BK_UpdateAllBookWindows();
+        LX_UpdateAllLexComments();
         UpdateButonStates();
         return;
     }
