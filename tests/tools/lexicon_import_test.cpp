@@ -191,7 +191,7 @@ TEST_F(LexiconImport, StrongsGreekFromASwordExport)
     EXPECT_EQ(body.find("A)/GAN"), std::string::npos);  // Beta code stays out
     EXPECT_EQ(body.find('<'), std::string::npos);
     // The derivation is a header item with its link.
-    EXPECT_EQ(std::string(recs[1].item[2]), "from |RG25|Rg;");
+    EXPECT_EQ(std::string(recs[1].item[2]), "from|RG25|Rg;");
     EXPECT_EQ(FirstGloss("to love (in a social or moral sense):--(be-)love(-ed)."), "to love");
     EXPECT_EQ(FirstGloss(" love, i.e. affection:--charity"), "love");
     EXPECT_EQ(FirstGloss(""), "");
@@ -220,7 +220,7 @@ TEST_F(LexiconImport, StrongsHebrewFromTheXmlLexicon)
     EXPECT_STREQ(recs[2].item[0], "\x92" "elohiym");
     EXPECT_STREQ(recs[2].item[2], "noun masculine");
     EXPECT_STREQ(recs[1].item[2], "noun masculine (Aramaic)");
-    EXPECT_EQ(std::string(recs[2].item[3]), "plural of |RH433|Rh;");
+    EXPECT_EQ(std::string(recs[2].item[3]), "plural of|RH433|Rh;");
     const std::string body = recs[2].buffer;
     EXPECT_EQ(body, "|TBgods|Tb in the ordinary sense\r\n|TBKJV:|Tb angels, God (gods).");
     EXPECT_EQ(LX_SearchFirstStrong(0, 1, 430, 1), 3);

@@ -294,7 +294,15 @@ public:
     // An opening tag or a tag that stands for a word: a pending blank comes first.
     void Open(std::string_view tag) {
         Flush();
+        if (run_space_) { pending_ = true; run_space_ = false; }
         Blank();
+        out_ += tag;
+    }
+    // A Strong's number: rendered with a blank of its own in front, so it
+    // follows the word directly.
+    void Link(std::string_view tag) {
+        Flush();
+        run_space_ = pending_ = false;
         out_ += tag;
     }
     // A closing tag: the blank waits for the next word.
@@ -472,7 +480,7 @@ public:
                     std::isdigit(static_cast<unsigned char>(sh[1])))
                     def = sh[0];
                 if (!target.empty() && target.rfind("Nave", 0) != 0 && ParseStrongNumber(tnum, def, letter, number)) {
-                    out_.Open(letter == 'H' ? "|RH" : "|RG");
+                    out_.Link(letter == 'H' ? "|RH" : "|RG");
                     out_.Close(std::to_string(number) + (letter == 'H' ? "|Rh" : "|Rg"));
                     ++stats_.strong_links;
                 } else if (!osis.empty() && !OsisRefToTag(osis).empty()) {
