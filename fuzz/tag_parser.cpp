@@ -44,6 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     w.show_tag_strong_greek = (flags >> 7) & 1;
     w.show_tag_morph_greek = (more >> 2) & 1;
     w.morph_line = (more >> 3) & 1;
+    // Morphology codes decoded in one of the coding systems (0 to 3).
+    status.opt_decode_morphology = (data[2] >> 6) & 1;
+    w.tag_morph_greek_type = data[2] & 3;
     w.books = 1;
     w.book_info = g_books;
     int mode = (more >> 4) & 1;

@@ -99,8 +99,29 @@ unsigned char LowerChar8(unsigned char c, int codepage)
 void LowerText8(char* text, int codepage)
 {
     if (!text) return;
-    for (char* p = text; *p; ++p)
-        *p = static_cast<char>(LowerChar8(static_cast<unsigned char>(*p), codepage));
+    // Searches lower-case whole modules: each code page's table is made
+    // once, and bytes that stay as they are are not written.
+    struct Table {
+        int codepage = -1;
+        unsigned char lower[256];
+    };
+    static Table cache[4];
+    static int next = 0;
+    const Table* table = nullptr;
+    for (const Table& t : cache)
+        if (t.codepage == codepage) table = &t;
+    if (!table) {
+        Table& t = cache[next];
+        next = (next + 1) % 4;
+        for (int c = 0; c < 256; ++c) t.lower[c] = LowerChar8(static_cast<unsigned char>(c), codepage);
+        t.codepage = codepage;
+        table = &t;
+    }
+    unsigned char* p = reinterpret_cast<unsigned char*>(text);
+    for (; *p; ++p) {
+        const unsigned char l = table->lower[*p];
+        if (l != *p) *p = l;
+    }
 }
 
 int CurrentCodePage()

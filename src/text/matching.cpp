@@ -6,23 +6,7 @@ namespace {
 
 using uchar = unsigned char;
 
-// Word separators of each script, one flag per byte.
-struct SeparatorTables {
-    std::array<std::array<uchar, 256>, 3> is{};
-    constexpr SeparatorTables()
-    {
-        constexpr uchar latin[] = {0x00, 0x01, 0x20, 0x21, 0x22, 0x27, 0x2C, 0x2D, 0x2E,
-                                   0x3A, 0x3B, 0x3F, 0x60, 0x7C, 0xAB, 0xB4, 0xBB};
-        constexpr uchar hebrew[] = {0x00, 0x01, 0x20, 0x2D, 0x3A, 0x7C};
-        constexpr uchar greek[] = {0x00, 0x01, 0x20, 0x3A, 0x7C};
-        for (uchar c : latin) is[0][c] = 1;
-        for (uchar c : hebrew) is[1][c] = 1;
-        for (uchar c : greek) is[2][c] = 1;
-    }
-};
-constexpr SeparatorTables kSeparators;
-
-inline bool LatinSeparator(uchar c) { return kSeparators.is[0][c] != 0; }
+inline bool LatinSeparator(uchar c) { return g_word_separators.is[0][c] != 0; }
 
 // What Strip_he_vocals makes of each byte; 0 drops it (the terminator is
 // handled apart).
@@ -47,15 +31,36 @@ struct VowelTable {
 };
 constexpr VowelTable kVowels;
 
+// Bytes StripTags stops at: the end, a tag and the line breaks.
+struct StopTable {
+    std::array<uchar, 256> stop{};
+    constexpr StopTable()
+    {
+        stop[0] = stop['|'] = stop['\r'] = stop['\n'] = 1;
+    }
+};
+constexpr StopTable kStops;
+
 } // namespace
 
-int IsWordSeparator(unsigned char separator, int language)
+namespace {
+constexpr WORD_SEPARATORS MakeSeparators()
 {
-    if (language < 0 || language > 2) return 0;
-    return kSeparators.is[static_cast<std::size_t>(language)][separator];
+    WORD_SEPARATORS t{};
+    constexpr uchar latin[] = {0x00, 0x01, 0x20, 0x21, 0x22, 0x27, 0x2C, 0x2D, 0x2E,
+                               0x3A, 0x3B, 0x3F, 0x60, 0x7C, 0xAB, 0xB4, 0xBB};
+    constexpr uchar hebrew[] = {0x00, 0x01, 0x20, 0x2D, 0x3A, 0x7C};
+    constexpr uchar greek[] = {0x00, 0x01, 0x20, 0x3A, 0x7C};
+    for (uchar c : latin) t.is[0][c] = 1;
+    for (uchar c : hebrew) t.is[1][c] = 1;
+    for (uchar c : greek) t.is[2][c] = 1;
+    return t;
 }
+} // namespace
 
-int WildcardMatch(const char* string, const char* wild, int* end)
+constinit const WORD_SEPARATORS g_word_separators = MakeSeparators();
+
+int WildcardMatchRest(const char* string, const char* wild, int* end)
 {
     const uchar* s = reinterpret_cast<const uchar*>(string);
     const uchar* w = reinterpret_cast<const uchar*>(wild);
@@ -117,7 +122,7 @@ int WildcardMatch(const char* string, const char* wild, int* end)
     return w[i] == 0 ? 1 : 0;
 }
 
-int WildcardMatch2(const char* string, const char* wild, int* end)
+int WildcardMatch2Rest(const char* string, const char* wild, int* end)
 {
     const uchar* s = reinterpret_cast<const uchar*>(string);
     const uchar* w = reinterpret_cast<const uchar*>(wild);
@@ -244,6 +249,17 @@ int StripTags(const char* input, char* output, int tag)
     bool mask = only;
     std::size_t i = 0;
     for (;;) {
+        // Runs of ordinary bytes: kept (no writes at all in place) or masked.
+        if (mask) {
+            while (!kStops.stop[in[i]]) out[i++] = 0x01;
+        } else if (out == in) {
+            while (!kStops.stop[in[i]]) ++i;
+        } else {
+            while (!kStops.stop[in[i]]) {
+                out[i] = in[i];
+                ++i;
+            }
+        }
         const uchar c = in[i];
         if (c == 0) break;
         if (c == '|' && in[i + 1]) {

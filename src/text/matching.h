@@ -9,19 +9,49 @@
 // The masked byte: a word separator in text, any one byte in a pattern.
 constexpr char MASKED_BYTE = '\x01';
 
+// The separator tables of the three scripts, one flag per byte. Searches
+// test every byte of a module, so the test is inline.
+struct WORD_SEPARATORS {
+    unsigned char is[3][256];
+};
+extern const WORD_SEPARATORS g_word_separators;
+
 // 1 when the byte separates words in the script (0 Latin, 1 Hebrew,
 // 2 Greek), else 0.
-int IsWordSeparator(unsigned char separator, int language);
+inline int IsWordSeparator(unsigned char separator, int language)
+{
+    if (language < 0 || language > 2) return 0;
+    return g_word_separators.is[language][separator];
+}
+
+// The matchers after their quick reject (a first byte that differs from a
+// first pattern byte other than '*' and '?').
+int WildcardMatchRest(const char* string, const char* wild, int* end);
+int WildcardMatch2Rest(const char* string, const char* wild, int* end);
 
 // Word-aware match of wild ('*' any run within a word, '?' one byte of a
 // word, 0x01 any byte) at the start of string. Returns 1 on a match ending at
 // a Latin word boundary; *end is then the length matched (a trailing star
-// counts nothing).
-int WildcardMatch(const char* string, const char* wild, int* end);
+// counts nothing). A quick reject sets *end to 1.
+inline int WildcardMatch(const char* string, const char* wild, int* end)
+{
+    if (*string != *wild && *wild != '*' && *wild != '?') {
+        *end = 1;
+        return 0;
+    }
+    return WildcardMatchRest(string, wild, end);
+}
 
 // As WildcardMatch, blind to word boundaries: '?' matches any byte, a star
 // any run, and the match may end anywhere.
-int WildcardMatch2(const char* string, const char* wild, int* end);
+inline int WildcardMatch2(const char* string, const char* wild, int* end)
+{
+    if (*string != *wild && *wild != '*' && *wild != '?') {
+        *end = 1;
+        return 0;
+    }
+    return WildcardMatch2Rest(string, wild, end);
+}
 
 // 1 when wild matches a prefix of string (the shortest one); *end is the
 // index of its last byte (-1 for an empty pattern).

@@ -22,6 +22,7 @@
 #include "books/win/book_window.h"
 #include "books/win/rich_text.h"
 #include "harness.h"
+#include "modwriter/modwriter.h"
 #include "resource.h"
 
 using gui::BookGuiTest;
@@ -316,7 +317,9 @@ TEST_F(BookGuiTest, TagMenuOnAModuleWithNotesButNoStrongs)
 
     HMENU tags = CreateTagMenu(0);
     ASSERT_NE(tags, nullptr);
-    EXPECT_EQ(GetMenuItemCount(tags), 13);
+    EXPECT_EQ(GetMenuItemCount(tags), 15);
+    // Decoding of Greek morphology: greyed for a module without it.
+    EXPECT_TRUE(GetMenuState(tags, IDM_TAG_DECODE_MORPH_GREEK, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_FALSE(GetMenuState(tags, IDM_TAGS_ALL_ON, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_FALSE(GetMenuState(tags, IDM_TAG_NOTES, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_FALSE(GetMenuState(tags, IDM_TAG_NOTES, MF_BYCOMMAND) & MF_CHECKED);
@@ -398,4 +401,50 @@ TEST_F(BookGuiTest, DoubleClickSelectsTheWordUnderTheMouse)
     DWORD start = 0, end = 0;
     SendMessageA(view, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(text.substr(start, end - start), "beginning");
+}
+
+TEST_F(BookGuiTest, DecodeGreekMorphologySwitchesEveryBookWindow)
+{
+    modwriter::BookModule m;
+    m.info = {{"IA", "GM"}, {"IT", "Greek morphology"}};
+    m.tag_caps[7] = 1;   // Greek Strong's numbers
+    m.tag_caps[11] = 1;  // Greek morphology, shown
+    m.morph_greek_type = 2;
+    modwriter::Book john("John", "Jn", "NTJohn");
+    john.verses = {{1, 1, "In|RG1722|Rg|MGPREP|Mg the beginning|RG746|Rg|MGN-DSF|Mg was|RG2258|Rg|MGV-IXI-3S|Mg"},
+                   {1, 2, "The same|MGD-NSM|Mg was"}};
+    m.books = {john};
+    ASSERT_TRUE(modwriter::WriteFileAtomic(dir() + "\\data\\zgm.sbk", modwriter::BuildBookModule(m)));
+    Rescan();
+    const int a = Open("zgm.sbk");
+    const int b = Open("zgm.sbk");
+    ASSERT_EQ(status.opt_decode_morphology, 0);
+    EXPECT_NE(Text(a).find("beginning G746(N-DSF)"), std::string::npos) << Text(a);
+
+    HMENU tags = CreateTagMenu(a);
+    ASSERT_NE(tags, nullptr);
+    EXPECT_FALSE(GetMenuState(tags, IDM_TAG_DECODE_MORPH_GREEK, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(GetMenuState(tags, IDM_TAG_DECODE_MORPH_GREEK, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_EQ(gui::MenuItemText(tags, GetMenuItemCount(tags) - 1), "Decode Greek morphology");
+    DestroyMenu(tags);
+
+    // The command of one window's tag menu redraws all of them decoded.
+    SendMessageA(static_cast<HWND>(datawindow[a].hwnd), WM_COMMAND, IDM_TAG_DECODE_MORPH_GREEK, 0);
+    gui::PumpUntilIdle();
+    EXPECT_EQ(status.opt_decode_morphology, 1);
+    for (int i : {a, b}) {
+        const std::string text = Text(i);
+        EXPECT_NE(text.find("In G1722(Preposition )"), std::string::npos) << text;
+        EXPECT_NE(text.find("beginning G746(Noun Dative Singular Feminine )"), std::string::npos) << text;
+        EXPECT_NE(text.find("(Verb Imperfect No voice stated Indicative Third person Singular )"), std::string::npos)
+            << text;
+    }
+    tags = CreateTagMenu(b);
+    EXPECT_TRUE(GetMenuState(tags, IDM_TAG_DECODE_MORPH_GREEK, MF_BYCOMMAND) & MF_CHECKED);
+    DestroyMenu(tags);
+
+    SendMessageA(static_cast<HWND>(datawindow[b].hwnd), WM_COMMAND, IDM_TAG_DECODE_MORPH_GREEK, 0);
+    gui::PumpUntilIdle();
+    EXPECT_EQ(status.opt_decode_morphology, 0);
+    EXPECT_NE(Text(a).find("(N-DSF)"), std::string::npos) << Text(a);
 }

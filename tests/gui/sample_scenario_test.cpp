@@ -153,6 +153,20 @@ TEST_F(SampleScenario, Screenshots)
     GoTo(greek, "NTJohn", 1, 1);
     Command(IDM_SHOW_ALL_TAGS);
     Shot("tr-all-tags");
+
+    // Morphology decoded, from the tag menu of the book window.
+    SendMessageA(g_hMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(datawindow[greek].hwnd), 0);
+    SendMessageA(static_cast<HWND>(datawindow[greek].hwnd), WM_COMMAND, IDM_TAG_DECODE_MORPH_GREEK, 0);
+    gui::PumpUntilIdle();
+    EXPECT_EQ(status.opt_decode_morphology, 1);
+    Shot("tr-decoded-morphology");
+    const int kjvm = Open("kjvm.sbk");
+    SendMessageA(g_hMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(datawindow[kjvm].hwnd), 0);
+    GoTo(kjvm, "NTJohn", 3, 16);
+    Command(IDM_SHOW_ALL_TAGS);
+    Shot("kjvm-decoded-morphology");
+    SendMessageA(static_cast<HWND>(datawindow[kjvm].hwnd), WM_COMMAND, IDM_TAG_DECODE_MORPH_GREEK, 0);
+    EXPECT_EQ(status.opt_decode_morphology, 0);
 }
 
 TEST_F(SampleScenario, ScrollStepTiming)

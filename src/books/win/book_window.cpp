@@ -21,6 +21,7 @@
 #include "books/tag_parser.h"
 #include "books/win/rich_text.h"
 #include "cmdline/history.h"
+#include "lex/lookup.h"
 #include "resource.h"
 
 namespace {
@@ -161,6 +162,37 @@ void SelectWordAt(int id, HWND view, int x, int y)
     while (l > 0 && !sep(l - 1)) --l;
     while (r + 1 < n && !sep(r + 1)) ++r;
     SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(start + l), static_cast<LPARAM>(start + r + 1));
+}
+
+// The selected word of the view and its script (from its font), cut to 63
+// characters; empty without a selection.
+std::string SelectedWord(HWND view, int* language)
+{
+    CHARRANGE range = {};
+    SendMessageA(view, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    *language = SCRIPT_LATIN;
+    if (range.cpMax <= range.cpMin) return "";
+    std::string text(static_cast<std::size_t>(range.cpMax - range.cpMin) + 1, '\0');
+    const LRESULT n = SendMessageA(view, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\n')) text.pop_back();
+    if (text.size() > 63) text.resize(63);
+    if (BK_IsRTFHebrew(view, range.cpMin, range.cpMax)) *language = SCRIPT_HEBREW;
+    else if (BK_IsRTFGreek(view, range.cpMin, range.cpMax)) *language = SCRIPT_GREEK;
+    return text;
+}
+
+// The selected word is looked up in the lexicons that take part; links
+// (references, Strong's numbers) are not words.
+void LookAtSelection(int id, HWND view)
+{
+    int language = 0;
+    const std::string word = SelectedWord(view, &language);
+    CHARRANGE range = {};
+    SendMessageA(view, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    if (word.empty() || IsRTFUnderline(view, range.cpMin)) return;
+    LookupWord(word.c_str(), language, id);
+    UpdateStatusBar(status.bk_last_book, -1);
 }
 
 void ShowContextMenu(int id, HWND view, int x, int y)
@@ -336,7 +368,11 @@ HMENU BK_CreateContextMenu(int id)
     // the comparison view are not part of the program yet: their items are
     // there, greyed.
     AppendItem(menu, IDM_BK_SEARCH, IDS_MENU_SEARCH_FULLTEXT, false, false);
-    AppendItem(menu, IDM_BK_LOOK_AT, IDS_MENU_LOOK_AT, false, false);
+    {
+        int language = 0;
+        const bool word = Valid(id) && !SelectedWord(static_cast<HWND>(datawindow[id].hrichedit), &language).empty();
+        AppendItem(menu, IDM_BK_LOOK_AT, IDS_MENU_LOOK_AT, word, false);
+    }
     {
         static BOOK_RECORD label;
         label.book_position = datawindow[id].book_position;
@@ -379,6 +415,9 @@ int BK_ProcessContextCommand(int id, int command)
 {
     if (!Valid(id)) return 0;
     switch (command) {
+    case IDM_BK_LOOK_AT:
+        LookAtSelection(id, static_cast<HWND>(datawindow[id].hrichedit));
+        return 1;
     case IDM_BK_SYNC:
     case IDM_BK_SCROLL_BY_LINES:
     case IDM_BK_REFERENCE_JUMPS:
@@ -514,6 +553,7 @@ void Rich_OnMouseWheel(HWND view, int x, int y, int delta, UINT keys)
 void Rich_OnLButtonDblClk(HWND view, BOOL, int x, int y, UINT)
 {
     SelectWordAt(WindowOfView(view), view, x, y);
+    LookAtSelection(WindowOfView(view), view);
 }
 
 void Rich_OnRButtonDown(HWND view, BOOL, int x, int y, UINT)

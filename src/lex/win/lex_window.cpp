@@ -11,6 +11,7 @@
 #include "app/data_windows.h"
 #include "app/lang.h"
 #include "app/records.h"
+#include "app/win/config_windows.h"
 #include "app/win/data_window.h"
 #include "app/win/frame_controls.h"
 #include "app/win/main_window.h"
@@ -853,6 +854,7 @@ void PutTagMenu(int id)
 
 void Lx_OnMDIActivate(HWND hwnd, BOOL active, HWND activated, HWND deactivated)
 {
+    (void)active;  // the message carries only the two windows
     const int id = FindDatawindowOfHwnd(hwnd);
     if (Valid(id) && activated == hwnd) {
         status.bk_last_book = id;
@@ -883,9 +885,12 @@ void Lx_OnDestroy(HWND hwnd)
     const int id = FindDatawindowOfHwnd(hwnd);
     if (id < 0) return;
     ZrusDatawindow(id);
+    UsporadejOkna();
+    BK_UpdateAllBookWindows();
     if (status.num_windows == 0) {
+        BK_UpdateNavigator(BOOK_POSITION{}, -1, 3);
         g_status_text[1][0] = '\0';
-        UpdateStatusBar(-1, 1);
+        UpdateStatusBar(-1, -1);  // the library part counts the open modules
         status.bk_last_book = 0;
     } else {
         HWND active = g_hMDIClient ? reinterpret_cast<HWND>(SendMessageA(g_hMDIClient, WM_MDIGETACTIVE, 0, 0)) : nullptr;
@@ -1045,6 +1050,28 @@ int CreateLexMDIChild(HWND hMDIClient, int id_file)
 
 namespace {
 
+// A lexicon window of the saved layout: its rectangle, its word-column width
+// and the record at the top of its list.
+int ReopenLexWindow(int id_file, const CFG_WINDOW& entry)
+{
+    if (!CreateLexMDIChild(g_hMDIClient, id_file)) return -1;
+    const int id = status.num_windows - 1;
+    MoveWindowByCfg(id, entry);
+    if (entry.param > 0) datawindow[id].lx_listbox_width = entry.param;
+    LX_Layout(id);
+    if (LX_ScrollTrack(id, entry.offset)) LX_Redisplay(id);
+    UpdateStatusBar(id, -1);
+    return id;
+}
+
+// What the layout keeps as a lexicon's place: the list's scroll position,
+// the number of its top record.
+int32_t SavedListPosition(int id)
+{
+    const DATAWINDOW& w = datawindow[id];
+    return w.lx_radek && w.lx_radku_filled > 0 ? w.lx_radek[0].record : 0;
+}
+
 // The window part of the status bar: image 1 while a filter is active.
 int StatusProvider(int id, int* image, char* text, int size)
 {
@@ -1058,6 +1085,7 @@ int StatusProvider(int id, int* image, char* text, int size)
 void LX_InstallWindowHooks()
 {
     SetStatusRecordProvider(StatusProvider);
+    RegisterCfgWindowKind(MODULE_LEXICON, CFG_WINDOW_KIND{ReopenLexWindow, SavedListPosition});
     RegisterDataWindowKind(DW_KIND_LEXICON, LX_WndProc, CreateLexMDIChild);
     g_lx_show_key = ShowKey;
     g_lx_show_list = ShowList;
