@@ -546,7 +546,8 @@ std::string VerseConverter::Convert(std::string_view markup, int book, ConvertSt
                 // A verse the commentary names: a reference tag in place of its shown text.
                 std::string ref = OsisRefToTag(t.Attr("osisRef"));
                 if (!ref.empty()) {
-                    out.Tag(" |RR" + ref + "|Rr");
+                    out.Space();
+                    out.Tag("|RR" + ref + "|Rr");
                     out.SpaceBeforeNextWord();
                     f.skip = true;
                 } else {
