@@ -669,9 +669,9 @@ bool BuildImportedLexicon(const LexImportOptions& opt, const std::vector<LexSour
     module.tag_bytes[9] = 1;   // bold
     module.tag_bytes[10] = 1;  // italic
     if (opt.kind == LexKind::StrongsHebrew && opt.format == "hebrew-strong")
-        module.labels = {{"Transliteration", 0}, {"Pronunciation", 0}, {"Part of speech", 0}, {"Derivation", 0}};
+        module.labels = {{"Transliteration: ", 0}, {"Pronunciation: ", 0}, {"Part of speech: ", 0}, {"Derivation: ", 0}};
     else if (strongs)
-        module.labels = {{"Transliteration", 0}, {"Pronunciation", 0}, {"Derivation", 0}};
+        module.labels = {{"Transliteration: ", 0}, {"Pronunciation: ", 0}, {"Derivation: ", 0}};
     auto latin = [](const std::string& s) { return ToCp1252(DecodeUtf8(s)); };
     module.info = {{"IA", latin(opt.abbrev)},   {"IT", latin(opt.title)},   {"II", latin(opt.info)},
                    {"IC", latin(opt.copyright)}, {"IP", latin(opt.contact)}, {"IU", latin(opt.url)}};
