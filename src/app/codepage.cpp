@@ -100,7 +100,7 @@ void LowerText8(char* text, int codepage)
 {
     if (!text) return;
     // Searches lower-case whole modules: each code page's table is made
-    // once, and bytes that stay as they are are not written.
+    // once.
     struct Table {
         int codepage = -1;
         unsigned char lower[256];
@@ -117,10 +117,19 @@ void LowerText8(char* text, int codepage)
         t.codepage = codepage;
         table = &t;
     }
+    const unsigned char* lower = table->lower;
     unsigned char* p = reinterpret_cast<unsigned char*>(text);
-    for (; *p; ++p) {
-        const unsigned char l = table->lower[*p];
-        if (l != *p) *p = l;
+    // Four bytes a step; each is tested for the end before the next is read.
+    for (;;) {
+        if (!p[0]) break;
+        p[0] = lower[p[0]];
+        if (!p[1]) break;
+        p[1] = lower[p[1]];
+        if (!p[2]) break;
+        p[2] = lower[p[2]];
+        if (!p[3]) break;
+        p[3] = lower[p[3]];
+        p += 4;
     }
 }
 

@@ -119,6 +119,7 @@ void ResetGlobalRecords()
         std::free(w.dic_filter);
         std::free(w.dic_radek);
     }
+    std::free(status.cfg_window);  // the configured windows' list, if start-up left it
     std::memset(datafile, 0, sizeof datafile);
     std::memset(datawindow, 0, sizeof datawindow);
     std::memset(&status, 0, sizeof status);

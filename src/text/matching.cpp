@@ -250,10 +250,36 @@ int StripTags(const char* input, char* output, int tag)
     std::size_t i = 0;
     for (;;) {
         // Runs of ordinary bytes: kept (no writes at all in place) or masked.
+        // Each byte is tested before the next is read, so the scan never
+        // passes the terminator.
         if (mask) {
-            while (!kStops.stop[in[i]]) out[i++] = 0x01;
+            for (;;) {
+                if (kStops.stop[in[i]]) break;
+                out[i] = 0x01;
+                if (kStops.stop[in[i + 1]]) {
+                    i += 1;
+                    break;
+                }
+                out[i + 1] = 0x01;
+                i += 2;
+            }
         } else if (out == in) {
-            while (!kStops.stop[in[i]]) ++i;
+            for (;;) {
+                if (kStops.stop[in[i]]) break;
+                if (kStops.stop[in[i + 1]]) {
+                    i += 1;
+                    break;
+                }
+                if (kStops.stop[in[i + 2]]) {
+                    i += 2;
+                    break;
+                }
+                if (kStops.stop[in[i + 3]]) {
+                    i += 3;
+                    break;
+                }
+                i += 4;
+            }
         } else {
             while (!kStops.stop[in[i]]) {
                 out[i] = in[i];

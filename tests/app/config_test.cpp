@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -451,4 +452,68 @@ TEST_F(ConfigTest, FromReadOnlyMediaTheFileLivesInTheWindowsDirectory)
     SetupReadOnlyMedia(1, windows, program);
     EXPECT_EQ(ReadSevirCfg(list_, MAX_CFG_WINDOWS), 0);
     EXPECT_EQ(status.tree_width, 211);
+}
+
+TEST_F(ConfigTest, EachKindOfWindowIsListedByItsModuleAndPlace)
+{
+    std::strcpy(datafile[0].filename, "strong.lex");
+    std::strcpy(datafile[1].filename, "kjv.sbk");
+    std::strcpy(datafile[2].filename, "greek.dic");
+    status.files_all = 3;
+    status.num_windows = 4;
+    DATAWINDOW* w = datawindow;
+    w[0] = DATAWINDOW{};
+    w[0].id_file = 1;
+    w[0].type = MODULE_BOOK;
+    w[0].results = 1;  // the results window comes back as a book window
+    w[0].offset = 4711;
+    w[0].position = SV_RECT{10, 20, 410, 320};
+    w[1].id = 1;
+    w[1].id_file = 0;
+    w[1].type = MODULE_LEXICON;
+    w[1].offset = 99;
+    w[1].lx_listbox_width = 150;
+    w[2].id = 2;
+    w[2].id_file = 2;
+    w[2].type = MODULE_DICTIONARY;
+    w[2].dic_direction = 1;
+    w[3].id = 3;
+    w[3].id_file = -1;
+    w[3].type = MODULE_INFO;
+    w[3].infowindow = 1;
+
+    CFG_WINDOW e = DescribeDatawindowForCfg(0);
+    EXPECT_STREQ(e.filename, "kjv.sbk");
+    EXPECT_EQ(e.type, MODULE_BOOK);
+    EXPECT_EQ(e.offset, 4711);
+    EXPECT_EQ(e.left, 10);
+    EXPECT_EQ(e.width, 400);
+    EXPECT_EQ(e.height, 300);
+    e = DescribeDatawindowForCfg(1);
+    EXPECT_STREQ(e.filename, "strong.lex");
+    EXPECT_EQ(e.offset, 0);  // the window layer gives its list position
+    EXPECT_EQ(e.param, 150);
+    e = DescribeDatawindowForCfg(2);
+    EXPECT_STREQ(e.filename, "greek.dic");
+    EXPECT_EQ(e.param, 1);
+    e = DescribeDatawindowForCfg(3);
+    EXPECT_STREQ(e.filename, "");
+    EXPECT_EQ(e.type, MODULE_INFO);
+    EXPECT_EQ(e.offset, 0);
+
+    // The window layer's hook has the last word on every entry.
+    g_cfg_write_hooks.describe_window = [](int id, CFG_WINDOW* entry) { entry->offset = 1000 + id; };
+    const std::string dir = TempDir("kinds");
+    status.path_data[0] = PATH{0, {}};
+    std::snprintf(status.path_data[0].path, sizeof status.path_data[0].path, "%s", dir.c_str());
+    EXPECT_EQ(WriteSevirCfg(), 1);
+    g_cfg_write_hooks.describe_window = nullptr;
+    ResetGlobalRecords();
+    SetupDataPaths(dir);
+    ASSERT_EQ(ReadSevirCfg(list_, MAX_CFG_WINDOWS), 4);
+    EXPECT_STREQ(list_[0].filename, "kjv.sbk");
+    EXPECT_EQ(list_[0].offset, 1000);
+    EXPECT_EQ(list_[1].type, MODULE_LEXICON);
+    EXPECT_EQ(list_[1].offset, 1001);
+    EXPECT_EQ(list_[3].type, MODULE_INFO);
 }

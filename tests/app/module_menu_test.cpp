@@ -121,6 +121,19 @@ TEST_F(ModuleMenuTest, LibraryFileFoldersThenTheRest)
     EXPECT_EQ(Texts(e, MENU_SECTION_AUDIO), (S{"-"}));
 }
 
+TEST_F(ModuleMenuTest, SectionsInTheOrderOfTheFile)
+{
+    // The library tree makes its roots in this order; a section named twice counts once.
+    const std::string cfg = dir_ + "/library.cfg";
+    ASSERT_TRUE(modwriter::WriteFileAtomic(cfg, "#lexicon\r\n#book\r\n%0kjv.sbk\r\n#lexicon\r\n"));
+    std::vector<MODULE_MENU_ENTRY> e;
+    std::vector<int> order;
+    EXPECT_EQ(BuildModuleMenuEntries(cfg, &e, &order), 1);
+    EXPECT_EQ(order, (std::vector<int>{MENU_SECTION_LEXICON, MENU_SECTION_BOOK}));
+    EXPECT_EQ(BuildModuleMenuEntries(dir_ + "/missing.cfg", &e, &order), 0);
+    EXPECT_TRUE(order.empty());
+}
+
 TEST_F(ModuleMenuTest, ReplacingAWindowsModuleKeepsThePlaceBySyncName)
 {
     const int kjv = File("kjv.sbk"), web = File("web.sbk"), nt = File("nt.sbk"), lex = File("strong.lex");

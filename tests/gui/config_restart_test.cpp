@@ -61,11 +61,7 @@ protected:
         GetCurrentDirectoryA(sizeof old_, old_);
         ASSERT_TRUE(SetCurrentDirectoryA(dir_.c_str()));
         hInst = GetModuleHandleA(nullptr);
-        WNDCLASSEXA known = {};
-        known.cbSize = sizeof known;
-        if (!GetClassInfoExA(hInst, kMainClassName, &known)) {
-            ASSERT_TRUE(RegisterSevirClasses(hInst));
-        }
+        ASSERT_TRUE(gui::EnsureSevirClasses());
     }
     void TearDown() override
     {
@@ -207,7 +203,10 @@ TEST_F(ConfigRestartTest, WindowsVersesAndPlacesComeBackAfterARestart)
     }
 
     // The module of the middle window is gone before the third run; the
-    // frame was minimised at exit.
+    // frame was minimised and the first window maximised at exit.
+    SendMessageA(g_hMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(datawindow[0].hwnd), 0);
+    gui::PumpUntilIdle();
+    ASSERT_TRUE(IsZoomed(static_cast<HWND>(datawindow[0].hwnd)));
     ShowWindow(frame_, SW_MINIMIZE);
     gui::PumpUntilIdle();
     Close();

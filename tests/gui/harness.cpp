@@ -71,16 +71,20 @@ std::string MenuItemText(HMENU menu, UINT position)
     return buf;
 }
 
+bool EnsureSevirClasses()
+{
+    WNDCLASSEXA known = {};
+    known.cbSize = sizeof known;
+    return GetClassInfoExA(GetModuleHandleA(nullptr), kMainClassName, &known) ||
+           RegisterSevirClasses(GetModuleHandleA(nullptr));
+}
+
 void FrameTest::SetUp()
 {
     boxes_ = new MessageBoxRecorder();
-    static bool registered = false;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     hInst = instance;
-    if (!registered) {
-        ASSERT_TRUE(RegisterSevirClasses(instance));
-        registered = true;
-    }
+    ASSERT_TRUE(EnsureSevirClasses());
     bool aborted = false;
     frame_ = CreateSevirFrame(instance, &aborted);
     ASSERT_NE(frame_, nullptr);

@@ -39,6 +39,9 @@ public:
 std::string WindowText(HWND hwnd);
 std::string MenuItemText(HMENU menu, UINT position);
 
+// Registers the program's window classes unless a test did already.
+bool EnsureSevirClasses();
+
 // Fixture: a fresh frame for every test, message boxes recorded.
 class FrameTest : public ::testing::Test {
 protected:

@@ -13,7 +13,6 @@
 #include "app/catalogue.h"
 #include "app/lang.h"
 #include "app/records.h"
-#include "app/web_addresses.h"
 #include "app/win/data_window.h"
 #include "app/win/frame_controls.h"
 #include "app/win/lang_window.h"
@@ -21,6 +20,7 @@
 #include "app/win/main_menu.h"
 #include "app/win/main_window.h"
 #include "app/win/shell.h"
+#include "auxiliary/win/splash.h"
 #include "auxiliary/win/tip.h"
 #include "book_gui_fixture.h"
 #include "books/book_window.h"
@@ -572,15 +572,8 @@ TEST_F(MainWindowTest, ToolTipsOnlyWhileSwitchedOn)
     EXPECT_EQ(tip(hToolBar2, IDM_SHOW_TREE), "");
 }
 
-TEST_F(MainWindowTest, DoubledBackslashesAndAnchoredControls)
+TEST_F(MainWindowTest, AnchoredControlsFollowTheDialog)
 {
-    char path[32] = "C:\\a\\b";
-    EXPECT_EQ(ZdvojLomitka(path, sizeof path), 1);
-    EXPECT_STREQ(path, "C:\\\\a\\\\b");
-    char small[10] = "C:\\a\\b";  // 6 characters and 2 more would reach 8 < 10
-    EXPECT_EQ(ZdvojLomitka(small, 8), 0);
-    EXPECT_STREQ(small, "C:\\a\\b");
-
     // A dialog-like window with three controls anchored three ways.
     HWND dlg = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, frame(), nullptr, hInst, nullptr);
     ASSERT_NE(dlg, nullptr);
@@ -608,4 +601,69 @@ TEST_F(MainWindowTest, DoubledBackslashesAndAnchoredControls)
     EXPECT_EQ(rect(3), (std::vector<LONG>{10, 70, 50, 90}));
     DAI_Free(list);
     DestroyWindow(dlg);
+}
+
+namespace {
+
+int FakeRecord(int id, int* image, char* text, int size)
+{
+    *image = 1;
+    std::snprintf(text, static_cast<std::size_t>(size), "%d/%d [%s] %d/%d", 2, 5, "LEX", 17, 900);
+    return id == 0 ? 1 : 0;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, LexiconAndDictionaryPartIsOwnerDrawn)
+{
+    // A lexicon window as its subsystem records it; the frame only draws
+    // what the provider reports.
+    status.num_windows = 1;
+    datawindow[0].type = MODULE_LEXICON;
+    SetStatusRecordProvider(FakeRecord);
+    UpdateStatusBar(0, 1);
+    EXPECT_EQ(LastStatusPicture().id, 0);
+    EXPECT_EQ(LastStatusPicture().image, 1);
+    EXPECT_STREQ(LastStatusPicture().text, "2/5 [LEX] 17/900");
+    const LRESULT r = SendMessageA(hStatus, SB_GETTEXTLENGTHA, 1, 0);
+    EXPECT_EQ(HIWORD(r) & SBT_OWNERDRAW, SBT_OWNERDRAW);
+    // Painting goes through the image list and the text.
+    HDC dc = GetDC(hStatus);
+    EXPECT_EQ(PaintStatusPicture(0, dc, 2, 2, 1, "2/5 [LEX] 17/900"), 1);
+    ReleaseDC(hStatus, dc);
+    ASSERT_NE(g_hImgList1, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(g_hImgList1), 2);
+    EXPECT_NE(g_hBmpOpposite, nullptr);
+    SetStatusRecordProvider(nullptr);
+    datawindow[0].type = MODULE_BOOK;
+    status.num_windows = 0;
+    UpdateStatusBar(-1, -1);
+}
+
+TEST_F(MainWindowTest, SplashStaysUntilClickedOrItsTimeIsUp)
+{
+    HWND splash = ShowSplashScreen(frame(), 0);  // no delay: until clicked
+    ASSERT_NE(splash, nullptr);
+    char cls[64] = {};
+    GetClassNameA(splash, cls, sizeof cls);
+    EXPECT_STREQ(cls, "SplashWindowClass");
+    RECT rc;
+    GetClientRect(splash, &rc);
+    EXPECT_EQ(rc.right, 400);
+    EXPECT_EQ(rc.bottom, 300);
+    EXPECT_TRUE(GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(GetWindow(splash, GW_OWNER), frame());
+    gui::PumpUntilIdle(100, 400);
+    EXPECT_TRUE(IsWindowVisible(splash));
+    SendMessageA(splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    EXPECT_FALSE(IsWindowVisible(splash));
+    EXPECT_TRUE(IsWindow(splash));  // hidden, not destroyed
+
+    splash = ShowSplashScreen(frame(), 50);
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(IsWindowVisible(splash));
+    gui::PumpUntilIdle(200, 1000);
+    EXPECT_FALSE(IsWindowVisible(splash));
+    DestroySplashScreen();
+    EXPECT_EQ(hSplash, nullptr);
 }

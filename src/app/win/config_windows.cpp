@@ -161,6 +161,15 @@ int OpenWindowsAccordingCFG(CFG_WINDOW* list, int n)
         ++opened;
         UpdateButonStates();
     }
+    // The windows lie in the order of the list, the first on top and active
+    // (tiling, too, takes them from the top down).
+    if (opened > 0) {
+        const int first = status.num_windows - opened;
+        for (int id = status.num_windows - 1; id >= first; --id)
+            SetWindowPos(static_cast<HWND>(datawindow[id].hwnd), HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SendMessageA(g_hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(datawindow[first].hwnd), 0);
+    }
     // Automatic tiling arranges the windows once they are all there; at
     // start-up the frame is not shown yet and tiling waits until it is.
     if (opened > 0 && status.opt_resizing == 1 && status.opt_tile == 1 && hMain) {

@@ -47,3 +47,6 @@ int FindDatawindowOfHwnd(HWND hwnd);
 // Message to the frame: tile the children again and redraw the book
 // windows (posted when a window has gone).
 constexpr UINT WM_SEVIR_RETILE = WM_APP + 1;
+// Message to the frame: the splash screen has gone (the tip of the day
+// waits for it).
+constexpr UINT WM_SEVIR_SPLASH_GONE = WM_APP + 2;

@@ -184,7 +184,7 @@ TBBUTTON Separator()
     return b;
 }
 
-bool AddBand(HWND child, int id, int width)
+bool AddBand(HWND child, int id, int width, int band_width)
 {
     REBARBANDINFOA band = {};
     band.cbSize = sizeof band;
@@ -195,7 +195,7 @@ bool AddBand(HWND child, int id, int width)
     band.hwndChild = child;
     band.cxMinChild = width;
     band.cyMinChild = kBandHeight;
-    band.cx = width + 12;
+    band.cx = band_width;
     band.wID = static_cast<UINT>(id);
     return SendMessageA(hRebar, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band)) != 0;
 }
@@ -393,13 +393,13 @@ int CreateRebar(HWND frame)
     hToolBar5 = MakeToolBar(hRebar, IDC_BAND_AUDIO_TOOLBAR, 0, 178, audio_images, audio_buttons, 9);
     if (!hToolBar2 || !hToolBar3 || !hToolBar5) return 0;
 
-    AddBand(hToolBar, IDC_BAND_NAVIGATOR, 270);
-    AddBand(hToolBar2, IDC_BAND_MAIN_TOOLBAR, 9 * 23);
-    AddBand(hToolBar3, IDC_BAND_SEARCH_TOOLBAR, 3 * 23);
-    AddBand(hToolBar4, IDC_BAND_CMDLINE, 110);
-    AddBand(hToolBar5, IDC_BAND_AUDIO_TOOLBAR, 7 * 23 + 2 * 8);
-    // Each band at its own width; the last one takes the rest of the row.
-    for (int band = 0; band < 4; ++band) SendMessageA(hRebar, RB_MINIMIZEBAND, static_cast<WPARAM>(band), 0);
+    // Band widths include the gripper. The last band asks for more than any
+    // row has, so that it, not the others, takes the rest of the row.
+    AddBand(hToolBar, IDC_BAND_NAVIGATOR, 270, 290);
+    AddBand(hToolBar2, IDC_BAND_MAIN_TOOLBAR, 9 * 23, 216 + 12);
+    AddBand(hToolBar3, IDC_BAND_SEARCH_TOOLBAR, 3 * 23, 72 + 12);
+    AddBand(hToolBar4, IDC_BAND_CMDLINE, 110, 110 + 12);
+    AddBand(hToolBar5, IDC_BAND_AUDIO_TOOLBAR, 7 * 23 + 2 * 8, 4000);
     return 1;
 }
 

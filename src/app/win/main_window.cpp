@@ -43,6 +43,11 @@ const char* const kChildClassName = "DictionaryMDIChildWindowClass";
 bool g_interactive_start = false;
 
 namespace {
+// The tip of the day waits for the splash screen to go.
+bool g_tip_after_splash = false;
+} // namespace
+
+namespace {
 
 bool g_startup_aborted = false;
 
@@ -371,6 +376,12 @@ HMENU BuildHistoryPopup()
 LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+    case WM_SEVIR_SPLASH_GONE:
+        if (g_tip_after_splash) {
+            g_tip_after_splash = false;
+            ShowTipOfDay(hwnd);
+        }
+        return 0;
     case WM_SEVIR_RETILE:
         UsporadejOkna();
         BK_UpdateAllBookWindows();
@@ -478,6 +489,14 @@ int SevirMain(HINSTANCE instance, int show)
     if (!frame) return 0;
     ShowWindow(frame, show);
     UpdateWindow(frame);
-    if (status.opt_show_tip == 1) ShowTipOfDay(frame);
+    // The splash stays in front of the frame that has just come up.
+    if (hSplash && IsWindowVisible(hSplash))
+        SetWindowPos(hSplash, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (status.opt_show_tip == 1) {
+        if (hSplash && IsWindowVisible(hSplash))
+            g_tip_after_splash = true;
+        else
+            ShowTipOfDay(frame);
+    }
     return RunSevirMessageLoop();
 }

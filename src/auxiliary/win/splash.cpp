@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "app/win/data_window.h"
 #include "app/win/main_window.h"
 #include "resource.h"
 
@@ -17,7 +18,10 @@ HBITMAP g_picture = nullptr;
 void HideSplash(HWND hwnd)
 {
     KillTimer(hwnd, timer);
+    const bool was_visible = IsWindowVisible(hwnd) != FALSE;
     ShowWindow(hwnd, SW_HIDE);
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    if (was_visible && owner) PostMessageA(owner, WM_SEVIR_SPLASH_GONE, 0, 0);
 }
 
 BOOL Splash_OnCreate(HWND hwnd, LPCREATESTRUCT)
