@@ -22,6 +22,10 @@
 #include "text/click_info.h"
 #include "cmdline/sync_names.h"
 #include "harness.h"
+#include "lex/lex_list.h"
+#include "lex/lex_reader.h"
+#include "lex/lookup.h"
+#include "lex/win/lex_window.h"
 #include "resource.h"
 
 namespace {
@@ -254,4 +258,71 @@ TEST_F(SampleScenario, InformationWindow)
     (void)kjv;
     Command(IDM_WINDOW_TILE_VERTICAL);
     Shot("info-about-kjv");
+}
+
+// The reference works of the sample library: the Strong's lexicons follow
+// the lookups a word of the KJV starts, Nave's shows a topic, and the
+// commentary follows the KJV.
+TEST_F(SampleScenario, ReferenceWorks)
+{
+    const int kjv = Open("kjv.sbk");
+    const int greek = Open("strgreek.lex");
+    const int hebrew = Open("strhebr.lex");
+    ASSERT_EQ(datawindow[greek].type, MODULE_LEXICON);
+    ASSERT_EQ(datawindow[hebrew].type, MODULE_LEXICON);
+    Command(IDM_WINDOW_TILE_VERTICAL);
+    gui::PumpUntilIdle();
+
+    // 1 John 4:8, "God is love": love carries G26, looked up as a click on it does.
+    GoTo(kjv, "NT1John", 4, 8);
+    ASSERT_GE(LookupStrong(2, 26, kjv), 1);
+    gui::PumpUntilIdle();
+    LXRECORD r{};
+    r.id_file = datawindow[greek].id_file;
+    r.offset = datawindow[greek].lx_radek[0].offset;
+    ASSERT_EQ(LX_CtiRecord(&r, 0, 1), 1);
+    EXPECT_STREQ(r.strong, "G26");
+    EXPECT_STREQ(r.item[0], "ag\xE1pe");  // agape, its transliteration
+    Shot("kjv-strongs-greek");
+
+    // Genesis 1:1: God carries H430, elohim.
+    GoTo(kjv, "OTGen", 1, 1);
+    ASSERT_GE(LookupStrong(1, 430, kjv), 1);
+    gui::PumpUntilIdle();
+    r.id_file = datawindow[hebrew].id_file;
+    r.offset = datawindow[hebrew].lx_radek[0].offset;
+    ASSERT_EQ(LX_CtiRecord(&r, 0, 1), 1);
+    EXPECT_STREQ(r.strong, "H430");
+    EXPECT_STREQ(r.item[2], "noun masculine");
+    Shot("kjv-strongs-lexicons-tiled");
+
+    // The Hebrew entry on its own, with its labelled headers.
+    SendMessageA(g_hMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(datawindow[hebrew].hwnd), 0);
+    gui::PumpUntilIdle();
+    Shot("strhebr-entry");
+    CloseAll();
+
+    // Nave's topic FAITH with its references.
+    const int nave = Open("naves.lex");
+    SendMessageA(g_hMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(datawindow[nave].hwnd), 0);
+    const int faith = LX_SearchKey(nave, "FAITH", 1);
+    ASSERT_GT(faith, 0);
+    ASSERT_EQ(LX_NaplnRadky(nave, faith), 1);
+    LX_Redisplay(nave);
+    gui::PumpUntilIdle();
+    EXPECT_STREQ(datawindow[nave].lx_radek[0].tLeft, "FAITH");
+    Shot("naves-faith");
+    CloseAll();
+
+    // The commentary follows the KJV to John 3.
+    const int bible = Open("kjv.sbk");
+    const int mhcc = Open("mhcc.sbk");
+    Command(IDM_WINDOW_TILE_VERTICAL);
+    gui::PumpUntilIdle();
+    GoTo(bible, "NTJohn", 3, 1);
+    const BOOK_POSITION& p = datawindow[mhcc].book_position;
+    ASSERT_GE(p.book, 1);
+    EXPECT_STREQ(datawindow[mhcc].book_info[p.book - 1].sync_name, "NTJohn");
+    EXPECT_EQ(p.chapter, 3);
+    Shot("kjv-mhcc-john3");
 }

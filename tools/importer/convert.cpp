@@ -7,6 +7,7 @@
 
 #include "books.h"
 #include "encode.h"
+#include "lexicon.h"
 
 namespace importer {
 
@@ -162,6 +163,11 @@ public:
     void SpaceBeforeNextWord() { space_pending_ = !AtBlank(); }
     void Space() {
         if (!AtBlank()) text_ += ' ';
+    }
+    // A paragraph break, never at the start and never twice.
+    void Paragraph() {
+        while (!text_.empty() && text_.back() == ' ') text_.pop_back();
+        if (!text_.empty() && text_.back() != '\n') text_ += "\r\n";
     }
     std::string Take() {
         // Trailing blanks go; tags at the end stay.
@@ -493,7 +499,10 @@ std::string VerseConverter::Convert(std::string_view markup, int book, ConvertSt
         }
         if (n == "w" && t.kind == Token::Empty) continue;  // a source word the translation leaves out
         if (t.kind == Token::Empty) {
-            if (n == "lb" || n == "l" || n == "lg") out.Space();
+            if (profile_ == Profile::Commentary && !skipping() &&
+                ((n == "div" && t.Has("sID") && t.Attr("type") == "x-p") || n == "lb"))
+                out.Paragraph();
+            else if (n == "lb" || n == "l" || n == "lg") out.Space();
             continue;
         }
         Frame f;
@@ -533,11 +542,28 @@ std::string VerseConverter::Convert(std::string_view markup, int book, ConvertSt
             }
         } else if (n == "reference") {
             if (t.Attr("type") == "annotateRef") f.skip = true;
+            if (profile_ == Profile::Commentary && t.Has("osisRef")) {
+                // A verse the commentary names: a reference tag in place of its shown text.
+                std::string ref = OsisRefToTag(t.Attr("osisRef"));
+                if (!ref.empty()) {
+                    out.Space();
+                    out.Tag("|RR" + ref + "|Rr");
+                    out.SpaceBeforeNextWord();
+                    f.skip = true;
+                } else {
+                    ++stats_.unknown_refs;
+                }
+            }
         } else if (n == "rdg") {
             out.Tag("|TV");
             f.close = "|Tv";
         } else if (n == "title") {
-            if (t.Attr("type") == "psalm" || t.Attr("canonical") == "true") {
+            if (profile_ == Profile::Commentary) {
+                // A commentary's headings: bold paragraphs of their own.
+                out.Paragraph();
+                out.Tag("|TB");
+                f.close = "|Tb\r\n";
+            } else if (t.Attr("type") == "psalm" || t.Attr("canonical") == "true") {
                 out.Tag("|TP");
                 f.close = "\r\n|Tp";
             } else {

@@ -18,6 +18,7 @@ enum class Profile {
     Study,       // cross references, alternative readings, notes; no Strong's (WEB)
     GreekText,   // the Greek words behind a tagged translation, in the original's order
     HebrewText,  // OSHB verses: pointed consonants only, untagged
+    Commentary,  // a commentary's text: paragraphs, bold and italic, verse references
 };
 
 // Tag classes in the order of the capability bytes of a book module.

@@ -7,11 +7,12 @@
 
 #include "importer/books.h"
 #include "importer/encode.h"
+#include "importer/lexicon.h"
 
 namespace importer {
 
 static const char kUsage[] =
-    "usage: sevir-modwriter import --format imp|osis --profile strongs|morphology|study|greek|hebrew\n"
+    "usage: sevir-modwriter import --format imp|osis --profile strongs|morphology|study|greek|hebrew|commentary\n"
     "         [--names english|spanish|hebrew|greek] [--testaments ot|nt|both]\n"
     "         --abbrev A --title T [--info I] [--copyright C] [--contact P] [--url U]\n"
     "         --out FILE.sbk SOURCE...";
@@ -36,6 +37,7 @@ bool ParseImportArgs(const std::vector<std::string>& args, ImportOptions& opt, s
             if (v == "strongs") opt.profile = Profile::Strongs;
             else if (v == "morphology") opt.profile = Profile::Morphology;
             else if (v == "study") opt.profile = Profile::Study;
+            else if (v == "commentary") opt.profile = Profile::Commentary;
             else if (v == "greek") { opt.profile = Profile::GreekText; opt.language = 2; }
             else if (v == "hebrew") { opt.profile = Profile::HebrewText; opt.language = 1; }
             else { error = "unknown profile " + v; return false; }
@@ -119,6 +121,12 @@ bool BuildImportedModule(const ImportOptions& opt, const std::vector<SourceVerse
                 ++result.empty_verses;
                 continue;
             }
+            // A commentary's comment on a passage comes once for every verse
+            // of the passage; the first verse keeps it.
+            if (opt.profile == Profile::Commentary && !book.verses.empty() && book.verses.back().text == text) {
+                ++result.linked_verses;
+                continue;
+            }
             if (text.find("|S0") != std::string::npos) {
                 error = opt.sources.front() + ":" + std::to_string(v->line) + ": the verse text holds a record mark";
                 return false;
@@ -165,13 +173,19 @@ std::string SummaryLine(const ImportOptions& opt, const ImportResult& r) {
     if (r.stats.dropped_chars) s += " dropped=" + std::to_string(r.stats.dropped_chars);
     if (r.stats.unknown_refs) s += " unknown_refs=" + std::to_string(r.stats.unknown_refs);
     if (r.empty_verses) s += " empty=" + std::to_string(r.empty_verses);
+    if (r.linked_verses) s += " linked=" + std::to_string(r.linked_verses);
     return s;
 }
 
 int ImportMain(const std::vector<std::string>& args) {
+    // Lexicons have formats of their own.
+    for (size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == "--format" && (args[i + 1] == "sword-lexicon" || args[i + 1] == "hebrew-strong"))
+            return LexiconImportMain(args);
     ImportOptions opt;
     std::string error;
     if (!ParseImportArgs(args, opt, error)) {
+        if (error.rfind("usage:", 0) == 0) error += "\n" + std::string("       sevir-modwriter import --format sword-lexicon|hebrew-strong ... (lexicons)");
         std::cerr << "sevir-modwriter import: " << error << "\n";
         return 2;
     }

@@ -30,6 +30,7 @@ struct ImportResult {
     ConvertStats stats;
     SourceStats source;
     long empty_verses = 0;  // verses with no text left, not written
+    long linked_verses = 0; // commentary verses repeating the comment of the verse before
 };
 
 // Parses "sevir-modwriter import" arguments; false with a message on error.
