@@ -27,7 +27,9 @@ uint32_t Rgb(unsigned r, unsigned g, unsigned b)
 }
 
 constexpr const char* kPlain = "\\plain\\f%d\\fs%d\\cf%d%s ";
-constexpr const char* kLink = " {\\ul\\f%d\\fs%d\\cf%d%s";
+// A space ends the control word, so that a text starting with a digit ("2Sam")
+// is not read as part of the colour number.
+constexpr const char* kLink = " {\\ul\\f%d\\fs%d\\cf%d%s ";
 constexpr const char* kStrong = " {\\up\\ul\\f%d\\fs%d\\cf%d%s";
 
 enum SizeKind { SIZE_NONE, SIZE_C, SIZE_G, SIZE_H, SIZE_07C, SIZE_08C };
@@ -50,7 +52,7 @@ const RowFormat kRows[RTFTAG_ROWS] = {
     {kPlain, nullptr, RTF_FONT_MODULE, SIZE_C},                              // 6 TP
     {kPlain, nullptr, RTF_FONT_MODULE, SIZE_C},                              // 7 TJ
     {kPlain, nullptr, RTF_FONT_MODULE, SIZE_C},                              // 8 TN
-    {"\\plain\\f%d\\fs%d\\cf%d%s", nullptr, RTF_FONT_MODULE, SIZE_07C},      // 9 TV
+    {"\\plain\\f%d\\fs%d\\cf%d%s ", nullptr, RTF_FONT_MODULE, SIZE_07C},     // 9 TV
     {nullptr, "\\b ", 0, SIZE_NONE},                                         // 10 bold
     {nullptr, "\\i ", 0, SIZE_NONE},                                         // 11 italic
     {kPlain, nullptr, RTF_FONT_MODULE, SIZE_C},                              // 12 TU

@@ -79,18 +79,18 @@ TEST_F(TagParserTest, DefaultRowsReadAsTheTableGivesThem)
     EXPECT_STREQ(rtftag[1].rtf1, "\\qr\\plain\\f12\\fs36\\cf1 ");
     EXPECT_STREQ(rtftag[2].rtf1, "\\plain\\f3\\fs21\\cf2 ");
     EXPECT_STREQ(rtftag[4].rtf1, "\\plain\\f11\\fs27\\cf4 ");
-    EXPECT_STREQ(rtftag[9].rtf1, "\\plain\\f3\\fs14\\cf9");
+    EXPECT_STREQ(rtftag[9].rtf1, "\\plain\\f3\\fs14\\cf9 ");
     EXPECT_STREQ(rtftag[10].rtf1, "\\b ");
     EXPECT_STREQ(rtftag[11].rtf1, "\\i ");
     EXPECT_STREQ(rtftag[12].rtf1, "\\plain\\f3\\fs21\\cf12\\i ");
-    EXPECT_STREQ(rtftag[13].rtf1, " {\\ul\\f3\\fs16\\cf13");
+    EXPECT_STREQ(rtftag[13].rtf1, " {\\ul\\f3\\fs16\\cf13 ");
     EXPECT_STREQ(rtftag[14].rtf1, " {\\up\\ul\\f3\\fs14\\cf14");
     EXPECT_STREQ(rtftag[16].rtf1, "{\\cf16 ");
     EXPECT_STREQ(rtftag[17].rtf1, "\\ql\\plain\\f11\\fs27\\cf17 ");
     EXPECT_STREQ(rtftag[21].rtf1, "");
     EXPECT_STREQ(rtftag[22].rtf1, "\\plain\\f3\\fs21\\cf22\\b ");
     EXPECT_STREQ(rtftag[24].rtf1, "\\plain\\f12\\fs36\\cf24 ");
-    EXPECT_STREQ(rtftag[26].rtf1, " {\\ul\\f3\\fs14\\cf26");
+    EXPECT_STREQ(rtftag[26].rtf1, " {\\ul\\f3\\fs14\\cf26 ");
     EXPECT_STREQ(rtftag[27].rtf1, "\\super ");
     EXPECT_EQ(rtftag[2].color, 0xFE0000u);
     EXPECT_EQ(rtftag[16].color, 0xFF00FFu);
@@ -102,7 +102,7 @@ TEST_F(TagParserTest, DefaultRowsReadAsTheTableGivesThem)
     BK_BuildRTFTags();
     EXPECT_STREQ(rtftag[7].rtf1, "\\plain\\f3\\fs30\\cf7\\b\\i ");
     EXPECT_STREQ(rtftag[15].rtf1, " {\\up\\ul\\f3\\fs21\\cf15");
-    EXPECT_STREQ(rtftag[13].rtf1, " {\\ul\\f3\\fs24\\cf13");
+    EXPECT_STREQ(rtftag[13].rtf1, " {\\ul\\f3\\fs24\\cf13 ");
 }
 
 TEST_F(TagParserTest, HeaderListsFontsAndColoursAndEndingClosesTheDocument)
@@ -154,7 +154,7 @@ TEST_F(TagParserTest, HiddenClassesLeaveOutTheirContent)
 {
     const std::string text = "a|TPpre|Tpb|TUun|Tuc|TNnote|Tnd|TVvar|Tve";
     EXPECT_EQ(Parse(text), kBase + "a\\plain\\f3\\fs21\\cf6 pre" + kBase + "b\\plain\\f3\\fs21\\cf12\\i un" + kBase +
-                               "c\\plain\\f3\\fs21\\cf8 note" + kBase + "d\\plain\\f3\\fs14\\cf9var" + kBase +
+                               "c\\plain\\f3\\fs21\\cf8 note" + kBase + "d\\plain\\f3\\fs14\\cf9 var" + kBase +
                                "e\r\n\\par");
     ShowAll(0);
     EXPECT_EQ(Parse(text), kBase + "abcde\r\n\\par");
@@ -199,9 +199,11 @@ TEST_F(TagParserTest, ParagraphsFontSwitchAndUnknownTags)
 TEST_F(TagParserTest, ReferencesAreResolvedAgainstTheBookTable)
 {
     EXPECT_EQ(Parse("see |RROTGen:1:1|Rr."),
-              kBase + "see  {\\ul\\f3\\fs16\\cf13Gn\\~1:1}" + kBase + ".\r\n\\par");
-    EXPECT_EQ(Parse("|RRNTMatt:5:3|Rr"), kBase + " {\\ul\\f3\\fs16\\cf13NTMatt5:3}" + kBase + "\r\n\\par");
-    EXPECT_EQ(Parse("|RRnocolon|Rr"), kBase + " {\\ul\\f3\\fs16\\cf13nocolon}" + kBase + "\r\n\\par");
+              kBase + "see  {\\ul\\f3\\fs16\\cf13 Gn\\~1:1}" + kBase + ".\r\n\\par");
+    EXPECT_EQ(Parse("|RRNTMatt:5:3|Rr"), kBase + " {\\ul\\f3\\fs16\\cf13 NTMatt5:3}" + kBase + "\r\n\\par");
+    EXPECT_EQ(Parse("|RRnocolon|Rr"), kBase + " {\\ul\\f3\\fs16\\cf13 nocolon}" + kBase + "\r\n\\par");
+    // A reference that starts with a digit keeps it: the colour number ends before it.
+    EXPECT_EQ(Parse("|RR2:1|Rr"), kBase + " {\\ul\\f3\\fs16\\cf13 21}" + kBase + "\r\n\\par");
     datawindow[0].show_tag_reference = 0;
     // Hidden references are plain text, still resolved against the book table.
     EXPECT_EQ(Parse("see |RROTGen:1:1|Rr."), kBase + "see Gn\\~1:1.\r\n\\par");

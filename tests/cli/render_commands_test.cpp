@@ -58,7 +58,7 @@ TEST_F(CliRenderTest, TagsWritesExactlyTheParsedBytes)
                                              " said, \\plain\\f3\\fs21\\cf7 Follow me" + kBase + ".\r\n\\par");
     EXPECT_EQ(Tags(verse, "--show-all --hide strong_greek,christ"), kBase + "Jesus said, Follow me.\r\n\\par");
     EXPECT_EQ(Tags(verse, "--hide strong_greek --mode 1"), "\\plain\\f3\\fs21\\cf23 Jesus said, Follow me.\r\n");
-    EXPECT_EQ(Tags("a|RROTExod:3:14|Rr"), kBase + "a {\\ul\\f3\\fs16\\cf13Exo\\~3:14}" + kBase + "\r\n\\par");
+    EXPECT_EQ(Tags("a|RROTExod:3:14|Rr"), kBase + "a {\\ul\\f3\\fs16\\cf13 Exo\\~3:14}" + kBase + "\r\n\\par");
     EXPECT_EQ(Tags("a b"), kBase + "a b\r\n\\par");
     EXPECT_EQ(Tags("a b", "--morph-line"), kBase + "a\\par b\r\n\\par");
     EXPECT_EQ(Tags("a b", "--morph-line --hide morph_greek"), kBase + "a b\r\n\\par");
