@@ -1,5 +1,6 @@
 #include "app/file_io.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -171,6 +172,48 @@ int SvReadInt32At(SvFile* file, int64_t offset, int32_t* value)
                  (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
     *value = static_cast<int32_t>(v);
     return 0;
+}
+
+int64_t SvFindMarker(SvFile* file, int64_t from, int64_t limit, char kind)
+{
+    if (!file || from < 0) return -1;
+    const int64_t size = SvFileSize(file);
+    if (limit < 0 || limit > size) limit = size;
+    char block[2048];
+    int64_t at = from;
+    while (at < limit) {
+        // The block may reach 2 bytes past limit so that a marker starting
+        // just before it is seen whole.
+        int64_t want = limit - at + 2;
+        if (want > static_cast<int64_t>(sizeof block)) want = sizeof block;
+        if (SvSeek(file, at) != 0) return -1;
+        const std::size_t n = SvRead(file, block, static_cast<std::size_t>(want));
+        if (n < 3) return -1;
+        for (std::size_t i = 0; i + 3 <= n; ++i) {
+            if (at + static_cast<int64_t>(i) >= limit) return -1;
+            if (block[i] == '|' && block[i + 1] == 'S' && block[i + 2] == kind) return at + static_cast<int64_t>(i);
+        }
+        at += static_cast<int64_t>(n) - 2;
+    }
+    return -1;
+}
+
+int64_t SvFindMarkerBackward(SvFile* file, int64_t before, int64_t lowest, char kind)
+{
+    if (!file) return -1;
+    if (lowest < 0) lowest = 0;
+    int64_t end = std::min<int64_t>(before, SvFileSize(file));
+    char block[1024];
+    while (end - lowest >= 3) {
+        const int64_t a = std::min<int64_t>(sizeof block, end - lowest);
+        if (SvSeek(file, end - a) != 0) return -1;
+        if (SvRead(file, block, static_cast<std::size_t>(a)) != static_cast<std::size_t>(a)) return -1;
+        for (int64_t i = a - 3; i >= 0; --i)
+            if (block[i] == '|' && block[i + 1] == 'S' && block[i + 2] == kind) return end - a + i;
+        // The next block overlaps by 2 bytes so that a marker across the seam is seen whole.
+        end -= a - 2;
+    }
+    return -1;
 }
 
 std::string SvJoinPath(const std::string& dir, const std::string& name)

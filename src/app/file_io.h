@@ -27,6 +27,13 @@ int64_t SvFileSize(SvFile* file);
 // Reads a 32-bit signed little-endian integer at offset; 0 on success.
 int SvReadInt32At(SvFile* file, int64_t offset, int32_t* value);
 
+// Record markers of the module files: "|S0" books, "|S1" lexicons, "|S2"
+// dictionaries. The first marker "|S<kind>" starting at or after from and
+// before limit (limit < 0: the end of the file), or -1.
+int64_t SvFindMarker(SvFile* file, int64_t from, int64_t limit, char kind);
+// The last marker lying wholly inside [lowest, before), or -1.
+int64_t SvFindMarkerBackward(SvFile* file, int64_t before, int64_t lowest, char kind);
+
 // The platform's path separator.
 #ifdef _WIN32
 constexpr char SV_PATH_SEPARATOR = '\\';

@@ -182,26 +182,7 @@ SvFile* BK_WindowFile(int number)
 
 int64_t BK_FindRecordStart(SvFile* file, int64_t from, int64_t limit)
 {
-    if (!file || from < 0) return -1;
-    int64_t size = SvFileSize(file);
-    if (limit < 0 || limit > size) limit = size;
-    char block[2048];
-    int64_t at = from;
-    while (at < limit) {
-        // The block may reach 2 bytes past limit so that a marker starting
-        // just before it is seen whole.
-        int64_t want = limit - at + 2;
-        if (want > static_cast<int64_t>(sizeof block)) want = sizeof block;
-        if (SvSeek(file, at) != 0) return -1;
-        std::size_t n = SvRead(file, block, static_cast<std::size_t>(want));
-        if (n < 3) return -1;
-        for (std::size_t i = 0; i + 3 <= n; ++i) {
-            if (at + static_cast<int64_t>(i) >= limit) return -1;
-            if (block[i] == '|' && block[i + 1] == 'S' && block[i + 2] == '0') return at + static_cast<int64_t>(i);
-        }
-        at += static_cast<int64_t>(n) - 2;
-    }
-    return -1;
+    return SvFindMarker(file, from, limit, '0');
 }
 
 int BK_ReadRecordHeader(SvFile* file, int64_t offset, BK_RECORD_HEADER* header)

@@ -95,49 +95,17 @@ int ParseRecord(SvFile* file, DICRECORD* r, int64_t marker)
 
 int ReadForward(SvFile* file, DICRECORD* r)
 {
-    const int64_t size = SvFileSize(file);
-    int64_t at = std::max<int64_t>(r->offset, RecordFloor(r->id_file));
-    char block[2048];
-    while (at < size) {
-        if (SvSeek(file, at) != 0) return 0;
-        const std::size_t got = SvRead(file, block, sizeof block);
-        if (got < 3) return 0;
-        int64_t marker = -1;
-        for (std::size_t i = 0; i + 2 < got; ++i)
-            if (block[i] == '|' && block[i + 1] == 'S' && block[i + 2] == '2') {
-                marker = at + static_cast<int64_t>(i);
-                break;
-            }
-        if (marker >= 0) return ParseRecord(file, r, marker);
-        at += static_cast<int64_t>(got) - 2;
-    }
-    return 0;
+    const int64_t marker = SvFindMarker(file, std::max<int64_t>(r->offset, RecordFloor(r->id_file)), -1, '2');
+    return marker >= 0 ? ParseRecord(file, r, marker) : 0;
 }
 
 int ReadBackward(SvFile* file, DICRECORD* r)
 {
-    const int64_t floor = RecordFloor(r->id_file);
-    int64_t offset = std::min<int64_t>(r->offset, SvFileSize(file));
-    char block[1024];
-    for (;;) {
-        const int64_t a = std::min<int64_t>(1024, offset - kHeaderSize);
-        if (a < 4) return 0;
-        if (SvSeek(file, offset - a) != 0) return 0;
-        if (SvRead(file, block, static_cast<std::size_t>(a)) != static_cast<std::size_t>(a)) return 0;
-        int64_t marker = -1;
-        for (int64_t i = a - 3; i >= 0; --i)
-            if (block[i] == '|' && block[i + 1] == 'S' && block[i + 2] == '2') {
-                marker = offset - a + i;
-                break;
-            }
-        if (marker < 0) {
-            offset -= a - 3;
-            if (offset - 3 < floor) return 0;
-            continue;
-        }
-        if (marker <= kHeaderSize || marker < floor) return 0;
-        return ParseRecord(file, r, marker);
-    }
+    // Never below the record area: the bytes of the binary index can spell a marker.
+    const int64_t floor = std::max<int64_t>(RecordFloor(r->id_file), kHeaderSize);
+    const int64_t marker = SvFindMarkerBackward(file, r->offset, floor, '2');
+    if (marker <= kHeaderSize) return 0;
+    return ParseRecord(file, r, marker);
 }
 
 struct Bound {

@@ -199,23 +199,10 @@ int ParseRecord(SvFile* file, LXRECORD* r, int64_t marker, const int32_t n[4], i
 
 int ReadForward(SvFile* file, LXRECORD* r, int mode)
 {
-    const int64_t size = SvFileSize(file);
     int64_t at = std::max<int64_t>(r->offset, 0);
-    char block[2048];
-    while (at < size) {
-        if (SvSeek(file, at) != 0) return 0;
-        const std::size_t got = SvRead(file, block, sizeof block);
-        if (got < 3) return 0;
-        int64_t marker = -1;
-        for (std::size_t i = 0; i + 2 < got; ++i)
-            if (block[i] == '|' && block[i + 1] == 'S' && block[i + 2] == '1') {
-                marker = at + static_cast<int64_t>(i);
-                break;
-            }
-        if (marker < 0) {
-            at += static_cast<int64_t>(got) - 2;
-            continue;
-        }
+    for (;;) {
+        const int64_t marker = SvFindMarker(file, at, -1, '1');
+        if (marker < 0) return 0;
         int32_t n[4];
         if (!ReadNumbers(file, marker, n)) return 0;
         if (n[3] == 1) {
@@ -230,23 +217,9 @@ int ReadForward(SvFile* file, LXRECORD* r, int mode)
 
 int ReadBackward(SvFile* file, LXRECORD* r, int mode)
 {
-    int64_t offset = std::min<int64_t>(r->offset, SvFileSize(file));
-    char block[1024];
+    int64_t offset = r->offset;
     for (;;) {
-        const int64_t a = std::min<int64_t>(1024, offset - kHeaderSize);
-        if (a < 4) return 0;
-        if (SvSeek(file, offset - a) != 0) return 0;
-        if (SvRead(file, block, static_cast<std::size_t>(a)) != static_cast<std::size_t>(a)) return 0;
-        int64_t marker = -1;
-        for (int64_t i = a - 3; i >= 0; --i)
-            if (block[i] == '|' && block[i + 1] == 'S' && block[i + 2] == '1') {
-                marker = offset - a + i;
-                break;
-            }
-        if (marker < 0) {
-            offset -= a - 3;
-            continue;
-        }
+        const int64_t marker = SvFindMarkerBackward(file, offset, kHeaderSize, '1');
         if (marker <= kHeaderSize) return 0;
         int32_t n[4];
         if (!ReadNumbers(file, marker, n)) return 0;

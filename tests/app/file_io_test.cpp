@@ -101,3 +101,26 @@ TEST(FileIoTest, PathsAndTheReadOnlyAttribute)
     fs::permissions(dir, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(SvIsReadOnly(dir + "/missing"), 1);  // a failed query counts as read-only
 }
+
+TEST(FileIo, RecordMarkersAreFoundAcrossBlockSeamsInBothDirections)
+{
+    // Markers at every position around the read blocks' seams (2048 forward,
+    // 1024 backward), with "|S1" decoys of another kind.
+    for (int64_t at : {0, 1, 1021, 1022, 1023, 2045, 2046, 2047, 4000}) {
+        std::string bytes(5000, 'x');
+        bytes.replace(static_cast<std::size_t>(at), 3, "|S2");
+        bytes.replace(4500, 3, "|S1");
+        SvFile* f = SvOpenMemory(bytes.data(), bytes.size());
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(SvFindMarker(f, 0, -1, '2'), at);
+        EXPECT_EQ(SvFindMarker(f, at + 1, -1, '2'), -1);
+        EXPECT_EQ(SvFindMarker(f, 0, at, '2'), -1);      // starts at the limit: outside
+        EXPECT_EQ(SvFindMarker(f, 0, at + 1, '2'), at);  // may end past the limit
+        EXPECT_EQ(SvFindMarkerBackward(f, 5000, 0, '2'), at);
+        EXPECT_EQ(SvFindMarkerBackward(f, at + 3, at, '2'), at);
+        EXPECT_EQ(SvFindMarkerBackward(f, at + 2, 0, '2'), -1);  // must lie wholly before
+        EXPECT_EQ(SvFindMarkerBackward(f, 5000, at + 1, '2'), -1);
+        EXPECT_EQ(SvFindMarkerBackward(f, 5000, 0, '1'), 4500);
+        SvClose(f);
+    }
+}
