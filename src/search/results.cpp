@@ -21,6 +21,8 @@ const char* g_sort_table = nullptr;
 
 } // namespace
 
+SEARCH_UI_HOOKS g_search_ui_hooks = {};
+
 int FirstAllocResultsArray()
 {
     SEARCH_OUT_BK& o = search_out_bk;

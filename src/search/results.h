@@ -43,3 +43,21 @@ int BK_ex_compare_mode2(const void* a, const void* b);
 
 // Clears the book results: counts and backups zero, both arrays freed.
 void SEARCH_ClearBookResults();
+
+// What the search dialog and the results window ask of each other; each
+// window layer fills its own entries, and an empty entry does nothing.
+struct SEARCH_UI_HOOKS {
+    // After a book search that found something: opens the results window
+    // (or retargets the one that is open) and shows result res_hitnumber.
+    // Returns 1, or 0 when the window could not be made.
+    int (*show_book_results)();
+    // Shows result search_out_bk.res_hitnumber in the open results window.
+    int (*update_results_window)();
+    // The book results were discarded (the results window closed): the
+    // results list shows nothing.
+    void (*book_results_discarded)();
+    // The lexicon window datawindow was filtered by a search: its list and
+    // article show the hits.
+    void (*lexicon_results_changed)(int datawindow);
+};
+extern SEARCH_UI_HOOKS g_search_ui_hooks;

@@ -1,9 +1,11 @@
 #include "search/search_request.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "app/codepage.h"
 #include "app/records.h"
+#include "text/click_info.h"
 #include "text/matching.h"
 
 namespace {
@@ -164,5 +166,31 @@ void SEARCH_PreparePattern(int split)
     } else {
         std::memset(search_in.subpattern, 0, sizeof search_in.subpattern);
         search_in.subpatterns = 0;
+    }
+}
+
+void SEARCH_PrepareFromClick(const RTFCLICK& click, const char* text, int language, int charset)
+{
+    SEARCH_SetTypedPattern(text ? text : "");
+    search_in.type = (language == 1 || language == 2) ? language : 0;
+    search_in.charset = search_in.type == 0 ? charset : 0;
+    search_in.tab = 0;
+    search_in.str_type = 1;
+    if (click.flag_strong == 1 && (click.out_strong_language == 1 || click.out_strong_language == 2) &&
+        click.out_strong_number > 0) {
+        search_in.tab = 1;
+        search_in.str_type = 0;
+        search_in.str_language = click.out_strong_language;
+        search_in.str_number = click.out_strong_number;
+        char number[16];
+        std::snprintf(number, sizeof number, "%d", click.out_strong_number);
+        SEARCH_SetTypedPattern(number);
+    } else if (click.flag_reference == 1) {
+        search_in.tab = 2;
+        search_in.ref_bp_from = click.out_ref_bp;
+        search_in.ref_bp_to = click.out_ref_bp;
+        std::memcpy(search_in.ref_syncname_from, click.out_ref_syncname, sizeof search_in.ref_syncname_from);
+        search_in.ref_syncname_from[sizeof search_in.ref_syncname_from - 1] = '\0';
+        std::memcpy(search_in.ref_syncname_to, search_in.ref_syncname_from, sizeof search_in.ref_syncname_to);
     }
 }

@@ -33,3 +33,12 @@ const unsigned char* SEARCH_LowerTable();
 // Puts a typed pattern into the request as the pattern box gives it: at
 // most 63 bytes, also copied to zaloha_patternu.
 void SEARCH_SetTypedPattern(const char* text);
+
+struct RTFCLICK;
+
+// Prepares the request a right click gives: the selected (or clicked) text
+// as the text tab's pattern in its script (language 0 Latin, 1 Hebrew,
+// 2 Greek) and character set; a clicked Strong's link prepares the Strong's
+// tab with its language and number; a clicked reference the reference tab
+// with it as both bounds. The window searched stays as it is.
+void SEARCH_PrepareFromClick(const RTFCLICK& click, const char* text, int language, int charset);

@@ -6,6 +6,7 @@
 
 #include "search/search_fixture.h"
 #include "search/strong_tags.h"
+#include "text/click_info.h"
 
 using testsearch::SearchTest;
 using testsearch::Spec;
@@ -59,6 +60,44 @@ TEST_F(SearchTest, TypedPatternIsCutAt63Bytes)
     SEARCH_SetTypedPattern(long_pattern.c_str());
     EXPECT_EQ(std::strlen(search_in.pattern), 63u);
     EXPECT_STREQ(search_in.zaloha_patternu, search_in.pattern);
+}
+
+TEST_F(SearchTest, RightClickPreparesTheRequestOfWhatWasClicked)
+{
+    RTFCLICK click{};
+    SEARCH_PrepareFromClick(click, "In the beginning", 0, 238);
+    EXPECT_EQ(search_in.tab, 0);
+    EXPECT_EQ(search_in.str_type, 1);
+    EXPECT_EQ(search_in.type, 0);
+    EXPECT_EQ(search_in.charset, 238);
+    EXPECT_STREQ(search_in.pattern, "In the beginning");
+    EXPECT_STREQ(search_in.zaloha_patternu, "In the beginning");
+
+    SEARCH_PrepareFromClick(click, std::string(80, 'x').c_str(), 2, 161);
+    EXPECT_EQ(search_in.type, 2);
+    EXPECT_EQ(search_in.charset, 0);
+    EXPECT_EQ(std::strlen(search_in.pattern), 63u);
+
+    click.flag_strong = 1;
+    click.out_strong_language = 2;
+    click.out_strong_number = 26;
+    SEARCH_PrepareFromClick(click, "G26", 0, 0);
+    EXPECT_EQ(search_in.tab, 1);
+    EXPECT_EQ(search_in.str_type, 0);
+    EXPECT_EQ(search_in.str_language, 2);
+    EXPECT_EQ(search_in.str_number, 26);
+    EXPECT_STREQ(search_in.pattern, "26");
+
+    click = RTFCLICK{};
+    click.flag_reference = 1;
+    click.out_ref_bp = BOOK_POSITION{0, 43, 3, 16};
+    std::strcpy(click.out_ref_syncname, "NTJohn");
+    SEARCH_PrepareFromClick(click, "John 3:16", 0, 0);
+    EXPECT_EQ(search_in.tab, 2);
+    EXPECT_EQ(search_in.ref_bp_from.book, 43);
+    EXPECT_EQ(search_in.ref_bp_to.verse, 16);
+    EXPECT_STREQ(search_in.ref_syncname_from, "NTJohn");
+    EXPECT_STREQ(search_in.ref_syncname_to, "NTJohn");
 }
 
 TEST_F(SearchTest, StrongNumberFromTypedText)
