@@ -204,6 +204,7 @@
 #define IDD_SEARCH_STRONG           3020   /* Strong's tab */
 #define IDD_SEARCH_REFERENCE        3025   /* Reference tab */
 #define IDD_SEARCH_RESULTS          3027   /* Results tab */
+#define IDC_SEARCH_TAB              3001   /* tab strip of the frame */
 
 /* Text tab */
 #define IDC_ST_FIND                 3005   /* Find */

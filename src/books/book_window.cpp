@@ -386,6 +386,7 @@ BUTTON_STATES BK_ComputeButtonStates()
     }
     b.search = any && !w->infowindow && w->type != MODULE_DICTIONARY ? 1 : 0;
     b.search_in_results = any && status.res_visible && w->results ? 1 : 0;
+    b.results_list = search_out_bk.hit_verses > 0 ? 1 : 0;
     return b;
 }
 

@@ -90,6 +90,7 @@ struct BUTTON_STATES {
     int32_t show_all_tags, hide_all_tags;   // 1820, 1830
     int32_t search;                         // 1840: 1 enabled
     int32_t search_in_results;              // 1850: 1 enabled
+    int32_t results_list;                   // 1860: 1 enabled
 };
 BUTTON_STATES BK_ComputeButtonStates();
 

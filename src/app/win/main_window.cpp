@@ -26,6 +26,7 @@
 #include "books/book_window.h"
 #include "books/win/book_window.h"
 #include "lex/win/lex_window.h"
+#include "search/win/search_dialog.h"
 #include "text/win/info_window.h"
 #include "app/win/win_message.h"
 #include "books/win/gdi_measurer.h"
@@ -84,6 +85,7 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
     LX_InstallWindowHooks();
     DIC_InstallWindowHooks();
     INFO_InstallWindowHooks();
+    SEARCH_InstallWindowHooks();
     if (g_interactive_start && status.opt_splash == 1) ShowSplashScreen(hwnd, status.opt_splash_delay_ms);
 
     CLIENTCREATESTRUCT ccs = {};
@@ -209,6 +211,12 @@ void Main_OnCommand(HWND hwnd, int id, HWND, UINT)
         break;
     case IDM_COMPARE:
         SendToLastWindow(IDM_BK_COMPARE);
+        break;
+    case IDM_SEARCH:
+    case IDM_SEARCH_ACCEL:
+    case IDM_SEARCH_IN_RESULTS:
+    case IDM_RESULTS_LIST:
+        SEARCH_MainCommand(id);
         break;
     case IDM_REUSABLE:
         if (BK_IsBookWindow(status.bk_last_book) && datawindow[status.bk_last_book].compare != 1) {

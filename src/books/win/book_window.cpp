@@ -22,6 +22,8 @@
 #include "books/win/rich_text.h"
 #include "cmdline/history.h"
 #include "lex/lookup.h"
+#include "search/search_request.h"
+#include "search/win/search_dialog.h"
 #include "text/click_info.h"
 #include "text/info_text.h"
 #include "text/win/click_view.h"
@@ -248,6 +250,11 @@ void ShowContextMenu(int id, HWND view, int x, int y)
     while (!g_right_click.text.empty() && (g_right_click.text.back() == '\n' || g_right_click.text.back() == '\r'))
         g_right_click.text.pop_back();
     if (g_right_click.text.size() > 63) g_right_click.text.resize(63);
+    // The clicked word, Strong's number or reference is the search request
+    // the context menu's search starts with.
+    SEARCH_PrepareFromClick(rtfclick, g_right_click.text.c_str(), g_right_click.language,
+                            datawindow[id].charset[0]);
+    search_in.datawindow = id;
     // The verse list takes the clicked reference, else the clicked verse.
     static BOOK_RECORD label;
     if (rtfclick.flag_reference == 1) {
@@ -398,6 +405,7 @@ int UpdateButonStates()
     if (hToolBar3) {
         SendMessageA(hToolBar3, TB_ENABLEBUTTON, IDM_SEARCH, MAKELPARAM(g_buttons.search, 0));
         SendMessageA(hToolBar3, TB_ENABLEBUTTON, IDM_SEARCH_IN_RESULTS, MAKELPARAM(g_buttons.search_in_results, 0));
+        SendMessageA(hToolBar3, TB_ENABLEBUTTON, IDM_RESULTS_LIST, MAKELPARAM(g_buttons.results_list, 0));
     }
     GreyUnavailableButtons();
     return 1;
@@ -439,9 +447,9 @@ HMENU BK_CreateContextMenu(int id)
     if (!Valid(id)) return nullptr;
     HMENU menu = CreatePopupMenu();
     if (!menu) return nullptr;
-    // The search dialog, the verse list and the comparison view are not
-    // part of the program yet: their items are there, greyed.
-    AppendItem(menu, IDM_BK_SEARCH, IDS_MENU_SEARCH_FULLTEXT, false, false);
+    // The verse list and the comparison view are not part of the program
+    // yet: their items are there, greyed.
+    AppendItem(menu, IDM_BK_SEARCH, IDS_MENU_SEARCH_FULLTEXT, true, false);
     {
         // The right-clicked text, or else what is selected in the view.
         int language = 0;
@@ -496,6 +504,10 @@ int BK_ProcessContextCommand(int id, int command)
 {
     if (!Valid(id)) return 0;
     switch (command) {
+    case IDM_BK_SEARCH:
+        // The request was prepared by the right click.
+        SEARCH_OpenPrepared(id, 0);
+        return 1;
     case IDM_BK_LOOK_AT:
         if (!g_right_click.text.empty()) {
             LookupWord(g_right_click.text.c_str(), g_right_click.language, id);

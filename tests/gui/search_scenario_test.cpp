@@ -1,0 +1,242 @@
+// The search dialog on the sample library: pictures of its four tabs after
+// searches (text in the KJV, Strong's G26, a reference into John 3 in the
+// WEB), in English and Spanish, and the time from Find to the filled results
+// list. Without SEVIR_SAMPLE_DIR the scenario is skipped.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/catalogue.h"
+#include "app/lang.h"
+#include "app/records.h"
+#include "app/win/main_window.h"
+#include "harness.h"
+#include "resource.h"
+#include "search/win/search_dialog.h"
+
+namespace {
+
+std::string Env(const char* name)
+{
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+bool SaveScreen(const RECT& rc, const std::string& path)
+{
+    const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+    if (w <= 0 || h <= 0) return false;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);
+    SelectObject(mem, old);
+    const int stride = (w * 3 + 3) & ~3;
+    BITMAPFILEHEADER fh{};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * h);
+    bool ok = false;
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+        ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 && std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
+             std::fwrite(bits, static_cast<std::size_t>(stride * h), 1, f) == 1;
+        std::fclose(f);
+    }
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+std::string g_range_shot;
+int g_range_step = 0;
+
+class SampleSearch : public gui::FrameTest {
+protected:
+    void SetUp() override
+    {
+        sample_ = Env("SEVIR_SAMPLE_DIR");
+        if (sample_.empty()) GTEST_SKIP() << "SEVIR_SAMPLE_DIR not set";
+        shots_ = Env("SEVIR_SHOT_DIR");
+        GetCurrentDirectoryA(sizeof saved_, saved_);
+        ASSERT_TRUE(SetCurrentDirectoryA(sample_.c_str())) << sample_;
+        gui::FrameTest::SetUp();
+        Command(IDM_WINDOW_CLOSE_ALL);
+        MoveWindow(frame(), 0, 0, 1280, 800, TRUE);
+        gui::PumpUntilIdle();
+    }
+    void TearDown() override
+    {
+        if (sample_.empty()) return;
+        CloseSearchDialog();
+        gui::PumpUntilIdle();
+        gui::FrameTest::TearDown();
+        ResetGlobalRecords();
+        SetCurrentDirectoryA(saved_);
+    }
+    int Open(const char* file)
+    {
+        const int k = IsFileInDATAFILEArray(file, status.files_all);
+        EXPECT_GE(k, 0) << file;
+        Command(IDM_MODULE_BASE + k);
+        return status.num_windows - 1;
+    }
+    void Shot(const char* name)
+    {
+        if (!hSearchDlg) return;
+        SetWindowPos(hSearchDlg, HWND_TOP, 300, 120, 0, 0, SWP_NOSIZE);
+        RedrawWindow(hSearchDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+        gui::PumpUntilIdle(200, 3000);
+        if (shots_.empty()) return;
+        RECT rc;
+        GetWindowRect(hSearchDlg, &rc);
+        EXPECT_TRUE(SaveScreen(rc, shots_ + "\\" + name + ".bmp")) << name;
+    }
+    static HWND Item(int id)
+    {
+        return GetDlgItem(SEARCH_CurrentTab(), id);
+    }
+    static void Click(int id)
+    {
+        SendMessageA(SEARCH_CurrentTab(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+        gui::PumpUntilIdle();
+    }
+    int Language(const char* filename)
+    {
+        for (int i = 0; i < status.lang_found; ++i)
+            if (!lstrcmpiA(g_lang_files[i].filename, filename)) return i;
+        return -1;
+    }
+    static void Pick(HWND dialog, int id, const char* text)
+    {
+        const LRESULT row = SendDlgItemMessageA(dialog, id, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                reinterpret_cast<LPARAM>(text));
+        SendDlgItemMessageA(dialog, id, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    }
+    static int BookRow(HWND dialog, int id, const char* prefix)
+    {
+        const LRESULT row = SendDlgItemMessageA(dialog, id, LB_FINDSTRING, static_cast<WPARAM>(-1),
+                                                reinterpret_cast<LPARAM>(prefix));
+        return static_cast<int>(row);
+    }
+    // The tabs of one language: text, Strong's, reference and results.
+    void Tabs(const char* suffix, bool time_it)
+    {
+        const int kjv = IsFileInDATAFILEArray("kjv.sbk", status.files_all);
+        const int web = IsFileInDATAFILEArray("web.sbk", status.files_all);
+        auto choose_module = [](int id_file) {
+            for (int r = 0; r < search_in.combo_files_count; ++r)
+                if (search_in.combo_files_index[r] == id_file) {
+                    SendMessageA(Item(IDC_ST_MODULE), CB_SETCURSEL, static_cast<WPARAM>(r), 0);
+                    SendMessageA(SEARCH_CurrentTab(), WM_COMMAND, MAKEWPARAM(IDC_ST_MODULE, CBN_SELCHANGE),
+                                 reinterpret_cast<LPARAM>(Item(IDC_ST_MODULE)));
+                }
+            gui::PumpUntilIdle();
+        };
+        Command(IDM_SEARCH);
+        ASSERT_TRUE(hSearchDlg);
+        choose_module(kjv);
+        SetWindowTextA(Item(IDC_ST_PATTERN), "love");
+        Shot((std::string("search-text") + suffix).c_str());
+        const auto start = std::chrono::steady_clock::now();
+        Click(IDC_ST_FIND);
+        if (time_it) {
+            const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            std::printf("search dialog: Find \"love\" (all words) in the KJV to the filled results list: %.0f ms "
+                        "(%d verses, search itself %d ms)\n",
+                        ms, search_out_bk.hit_verses, search_out_bk.milisec);
+        }
+        EXPECT_GT(search_out_bk.hit_verses, 200);
+        Shot((std::string("search-results-text") + suffix).c_str());
+
+        // Strong's G26 in the KJV.
+        SEARCH_SelectTab(1);
+        gui::PumpUntilIdle();
+        SendMessageA(Item(IDC_SS_BY_NUMBER), BM_CLICK, 0, 0);
+        SendMessageA(Item(IDC_SS_GREEK), BM_CLICK, 0, 0);
+        SetWindowTextA(Item(IDC_SS_PATTERN), "G26");
+        Shot((std::string("search-strong") + suffix).c_str());
+        Click(IDC_SS_FIND);
+        EXPECT_GT(search_out_bk.hit_patterns, 50);
+        Shot((std::string("search-results-strong") + suffix).c_str());
+
+        // A reference into John 3 in the WEB.
+        SEARCH_SelectTab(2);
+        gui::PumpUntilIdle();
+        for (int r = 0; r < search_in.combo_files_count; ++r)
+            if (search_in.combo_files_index[r] == web) {
+                SendMessageA(Item(IDC_SR_MODULE), CB_SETCURSEL, static_cast<WPARAM>(r), 0);
+                SendMessageA(SEARCH_CurrentTab(), WM_COMMAND, MAKEWPARAM(IDC_SR_MODULE, CBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(Item(IDC_SR_MODULE)));
+            }
+        for (int r = 0; r < search_in.ref_combo_files_count; ++r)
+            if (search_in.ref_combo_files_index[r] == web)
+                SendMessageA(Item(IDC_SR_REF_BOOK), CB_SETCURSEL, static_cast<WPARAM>(r), 0);
+        g_range_shot = shots_.empty() ? "" : shots_ + "\\search-range" + suffix + ".bmp";
+        g_range_step = 0;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+            HWND dialog = SEARCH_RangeDialog();
+            if (!dialog) return;
+            if (g_range_step++ == 0) {
+                const int from = BookRow(dialog, IDC_RANGE_FROM_BOOK, "John");
+                SendDlgItemMessageA(dialog, IDC_RANGE_FROM_BOOK, LB_SETCURSEL, static_cast<WPARAM>(from), 0);
+                SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RANGE_FROM_BOOK, LBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_RANGE_FROM_BOOK)));
+                Pick(dialog, IDC_RANGE_FROM_CHAPTER, "3");
+                SendDlgItemMessageA(dialog, IDC_RANGE_TO_BOOK, LB_SETCURSEL, static_cast<WPARAM>(from), 0);
+                SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RANGE_TO_BOOK, LBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_RANGE_TO_BOOK)));
+                Pick(dialog, IDC_RANGE_TO_CHAPTER, "3");
+                return;
+            }
+            KillTimer(nullptr, id);
+            if (!g_range_shot.empty()) {
+                RECT rc;
+                GetWindowRect(dialog, &rc);
+                SaveScreen(rc, g_range_shot);
+            }
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RANGE_OK, BN_CLICKED), 0);
+        });
+        Click(IDC_SR_NEW_REFERENCE);
+        KillTimer(nullptr, timer);
+        Shot((std::string("search-reference") + suffix).c_str());
+        Click(IDC_SR_FIND);
+        EXPECT_GT(search_out_bk.hit_verses, 5);
+        Shot((std::string("search-results-reference") + suffix).c_str());
+        CloseSearchDialog();
+        gui::PumpUntilIdle();
+    }
+
+    std::string sample_, shots_;
+    char saved_[MAX_PATH] = {};
+};
+
+} // namespace
+
+TEST_F(SampleSearch, FourTabsInEnglishAndSpanish)
+{
+    Open("kjv.sbk");
+    Open("web.sbk");
+    Command(IDM_WINDOW_TILE_VERTICAL);
+    Tabs("", true);
+    const int es = Language("espanol.lng");
+    ASSERT_GE(es, 0);
+    Command(IDM_LANGUAGE_BASE + es);
+    Tabs("-es", false);
+    const int en = Language("english.lng");
+    if (en >= 0) Command(IDM_LANGUAGE_BASE + en);
+    EXPECT_TRUE(boxes().boxes().empty());
+}
