@@ -14,6 +14,7 @@
 #include "app/file_io.h"
 #include "app/lang.h"
 #include "app/records.h"
+#include "search/search_request.h"
 #include "books/rtf_tags.h"
 
 VERZE verze = {0, 0, 0, 0};
@@ -91,6 +92,7 @@ int Iniciace()
     status.num_windows = 0;
 
     SetStatusDefaults(status);
+    SetSearchInDefaults(search_in);
     BK_SetRTFTagDefaults();
     SetupDataPaths(current);
     // Options, tag colours, further data paths and the windows to reopen,

@@ -1,5 +1,5 @@
 // The search dialog on the sample library: pictures of its four tabs after
-// searches (text in the KJV, Strong's G26, a reference into John 3 in the
+// searches (text in the KJV, Strong's G26, references into Exodus 20 in the
 // WEB), in English and Spanish, and the time from Find to the filled results
 // list. Without SEVIR_SAMPLE_DIR the scenario is skipped.
 #include <windows.h>
@@ -76,6 +76,7 @@ protected:
         Command(IDM_WINDOW_CLOSE_ALL);
         MoveWindow(frame(), 0, 0, 1280, 800, TRUE);
         gui::PumpUntilIdle();
+        boxes().clear();  // a sample without "sevir.cfg" says so at start-up
     }
     void TearDown() override
     {
@@ -173,7 +174,7 @@ protected:
         EXPECT_GT(search_out_bk.hit_patterns, 50);
         Shot((std::string("search-results-strong") + suffix).c_str());
 
-        // A reference into John 3 in the WEB.
+        // References into Exodus 20 in the WEB (its cross references quote it).
         SEARCH_SelectTab(2);
         gui::PumpUntilIdle();
         for (int r = 0; r < search_in.combo_files_count; ++r)
@@ -191,15 +192,15 @@ protected:
             HWND dialog = SEARCH_RangeDialog();
             if (!dialog) return;
             if (g_range_step++ == 0) {
-                const int from = BookRow(dialog, IDC_RANGE_FROM_BOOK, "John");
+                const int from = BookRow(dialog, IDC_RANGE_FROM_BOOK, "Exodus");
                 SendDlgItemMessageA(dialog, IDC_RANGE_FROM_BOOK, LB_SETCURSEL, static_cast<WPARAM>(from), 0);
                 SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RANGE_FROM_BOOK, LBN_SELCHANGE),
                              reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_RANGE_FROM_BOOK)));
-                Pick(dialog, IDC_RANGE_FROM_CHAPTER, "3");
+                Pick(dialog, IDC_RANGE_FROM_CHAPTER, "20");
                 SendDlgItemMessageA(dialog, IDC_RANGE_TO_BOOK, LB_SETCURSEL, static_cast<WPARAM>(from), 0);
                 SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RANGE_TO_BOOK, LBN_SELCHANGE),
                              reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_RANGE_TO_BOOK)));
-                Pick(dialog, IDC_RANGE_TO_CHAPTER, "3");
+                Pick(dialog, IDC_RANGE_TO_CHAPTER, "20");
                 return;
             }
             KillTimer(nullptr, id);
@@ -238,5 +239,5 @@ TEST_F(SampleSearch, FourTabsInEnglishAndSpanish)
     Tabs("-es", false);
     const int en = Language("english.lng");
     if (en >= 0) Command(IDM_LANGUAGE_BASE + en);
-    EXPECT_TRUE(boxes().boxes().empty());
+    for (const auto& b : boxes().boxes()) ADD_FAILURE() << b.caption << ": " << b.text;
 }

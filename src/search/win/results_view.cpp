@@ -43,7 +43,10 @@ int ListFontHeight(int script)
     int size = RTFCzechFontSize;
     if (script == 1) size = RTFHebFontSize;
     else if (script == 2) size = RTFGreekFontSize;
-    return std::clamp(static_cast<int>(0.81818181818182 * size), 11, 26);
+    // Latin rows in a dialog-sized font; the display fonts draw their
+    // letters smaller and get a few pixels more.
+    const int limit = script == 1 ? 19 : (script == 2 ? 17 : 14);
+    return std::clamp(static_cast<int>(0.81818181818182 * size), 11, limit);
 }
 
 HFONT MakeListFont(int script)

@@ -236,7 +236,7 @@ HFONT PatternFont(int language)
         size = RTFGreekFontSize;
         charset = ANSI_CHARSET;
     }
-    const int height = std::clamp(static_cast<int>(0.81818181818182 * size), 12, 20);
+    const int height = std::clamp(static_cast<int>(0.81818181818182 * size), 12, language == SCRIPT_LATIN ? 16 : 20);
     return CreateFontA(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, static_cast<DWORD>(charset),
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                        face && face[0] ? face : "Arial");
