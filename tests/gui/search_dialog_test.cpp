@@ -24,6 +24,7 @@
 #include "search/ranges.h"
 #include "search/results.h"
 #include "search/win/search_dialog.h"
+#include "text/keyboard.h"
 
 namespace {
 
@@ -618,4 +619,70 @@ TEST_F(SearchGuiTest, DiscardedResultsEmptyTheResultsTab)
     EXPECT_EQ(Rows(), 0);
     // "List of results" has nothing to show now.
     EXPECT_EQ(SendMessageA(hToolBar3, TB_ISBUTTONENABLED, IDM_RESULTS_LIST, 0), 0);
+}
+
+TEST_F(SearchGuiTest, HebrewPatternsAreTypedRightToLeft)
+{
+    const int w = Open("heb.sbk");
+    Command(IDM_SEARCH_ACCEL);
+    ASSERT_TRUE(hSearchDlg);
+    EXPECT_EQ(search_in.type, 1);  // the module's script
+    EXPECT_TRUE(Checked(IDC_ST_HEBREW));
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_ST_IGNORE_VOWELS)));
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_ST_CASE_SENSITIVE)));
+    HWND edit = FindWindowExA(Item(IDC_ST_PATTERN), nullptr, "Edit", nullptr);
+    ASSERT_TRUE(edit);
+    status.koduj_znak = 1;
+    const char a = static_cast<char>(PrekodujKeyHE('b', 0, 0));
+    const char b = static_cast<char>(PrekodujKeyHE('r', 0, 0));
+    ASSERT_NE(a, 0);
+    ASSERT_NE(b, 0);
+    SendMessageA(edit, WM_CHAR, 'b', 0);
+    SendMessageA(edit, WM_CHAR, 'r', 0);
+    // The second letter stands left of the first: Hebrew is shown in display
+    // order, and the caret stays left of what was typed.
+    std::string typed = gui::WindowText(edit);
+    ASSERT_EQ(typed.size(), 2u);
+    EXPECT_EQ(typed[1], a);
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(end, 0u);
+    // The wildcard goes to the beginning of a Hebrew pattern.
+    Click(IDC_ST_INSERT_STAR);
+    EXPECT_EQ(gui::WindowText(edit)[0], '*');
+    // Latin again: the box is made anew and shows the Latin history.
+    Radio(IDC_ST_LATIN);
+    EXPECT_EQ(search_in.type, 0);
+    EXPECT_EQ(Text(IDC_ST_PATTERN), "*" + typed);
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_ST_CASE_SENSITIVE)));
+    (void)w;
+}
+
+TEST_F(SearchGuiTest, SearchToolBarFollowsTheWindowsAndTheResults)
+{
+    // Without windows Ctrl+F only beeps.
+    Command(IDM_SEARCH_ACCEL);
+    EXPECT_EQ(hSearchDlg, nullptr);
+    Open("st.sbk");
+    EXPECT_TRUE(SendMessageA(hToolBar3, TB_ISBUTTONENABLED, IDM_SEARCH, 0));
+    EXPECT_FALSE(SendMessageA(hToolBar3, TB_ISBUTTONENABLED, IDM_SEARCH_IN_RESULTS, 0));  // no results window
+    EXPECT_FALSE(SendMessageA(hToolBar3, TB_ISBUTTONENABLED, IDM_RESULTS_LIST, 0));
+    Command(IDM_SEARCH);
+    Type(IDC_ST_PATTERN, "God");
+    Click(IDC_ST_FIND);
+    EXPECT_TRUE(SendMessageA(hToolBar3, TB_ISBUTTONENABLED, IDM_RESULTS_LIST, 0));
+    // "List of results" opens the Results tab.
+    SEARCH_SelectTab(0);
+    gui::PumpUntilIdle();
+    Command(IDM_RESULTS_LIST);
+    EXPECT_EQ(search_in.tab, 3);
+    ASSERT_TRUE(List());
+    EXPECT_EQ(Rows(), search_out_bk.hit_verses);
+    // Enter in the pattern box finds.
+    SEARCH_SelectTab(0);
+    gui::PumpUntilIdle();
+    Type(IDC_ST_PATTERN, "light");
+    SendMessageA(hSearchDlg, WM_COMMAND, IDOK, 0);
+    gui::PumpUntilIdle();
+    EXPECT_EQ(search_out_bk.hit_verses, 1);
 }
