@@ -686,3 +686,49 @@ TEST_F(SearchGuiTest, SearchToolBarFollowsTheWindowsAndTheResults)
     gui::PumpUntilIdle();
     EXPECT_EQ(search_out_bk.hit_verses, 1);
 }
+
+TEST_F(SearchGuiTest, ClicksInTheResultsListMoveTheBooksAndTheResultsWindow)
+{
+    const int big = Open("big.sbk");
+    Command(IDM_SEARCH);
+    Type(IDC_ST_PATTERN, "love");
+    Click(IDC_ST_FIND);
+    ASSERT_GT(Rows(), 10);
+    // Double click: the synchronised book windows go to the row's verse.
+    const int row = 9;  // verse index 66: Book1 3:15
+    LVITEMA state = {};
+    state.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+    state.state = LVIS_FOCUSED | LVIS_SELECTED;
+    SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    NMITEMACTIVATE nm = {};
+    nm.hdr.hwndFrom = List();
+    nm.hdr.idFrom = IDC_RESULTS_LIST;
+    nm.hdr.code = NM_DBLCLK;
+    nm.iItem = row;
+    SendMessageA(Tab(), WM_NOTIFY, IDC_RESULTS_LIST, reinterpret_cast<LPARAM>(&nm));
+    gui::PumpUntilIdle();
+    EXPECT_EQ(Place(big), (V{1, 3, 15}));
+    EXPECT_EQ(Cell(row, 0), "Book1 3:15");
+
+    // With a results window a click shows that result in it.
+    static int updates = 0;
+    updates = 0;
+    g_search_ui_hooks.update_results_window = []() {
+        ++updates;
+        return 1;
+    };
+    status.res_visible = 1;
+    status.id_results = big;
+    nm.hdr.code = NM_CLICK;
+    nm.iItem = 4;
+    SendMessageA(Tab(), WM_NOTIFY, IDC_RESULTS_LIST, reinterpret_cast<LPARAM>(&nm));
+    EXPECT_EQ(search_out_bk.res_hitnumber, 4);
+    EXPECT_EQ(updates, 1);
+    // Closing the dialog while the results window is shown keeps the results.
+    CloseSearchDialog();
+    gui::PumpUntilIdle();
+    EXPECT_GT(search_out_bk.hit_verses, 10);
+    status.res_visible = 0;
+    status.id_results = 0;
+    g_search_ui_hooks.update_results_window = nullptr;
+}

@@ -17,6 +17,7 @@
 #include "harness.h"
 #include "resource.h"
 #include "search/win/search_dialog.h"
+#include "resource.h"
 
 namespace {
 
@@ -233,11 +234,57 @@ TEST_F(SampleSearch, FourTabsInEnglishAndSpanish)
     Open("web.sbk");
     Command(IDM_WINDOW_TILE_VERTICAL);
     Tabs("", true);
+    // The language changes while the dialog is open: it follows.
+    Command(IDM_SEARCH);
     const int es = Language("espanol.lng");
     ASSERT_GE(es, 0);
     Command(IDM_LANGUAGE_BASE + es);
+    ASSERT_TRUE(hSearchDlg);
+    EXPECT_EQ(gui::WindowText(hSearchDlg), "Buscar");
+    EXPECT_EQ(gui::WindowText(Item(IDC_ST_FIND)), "&Buscar");
+    char label[64] = "";
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = label;
+    item.cchTextMax = sizeof label;
+    SendMessageA(GetDlgItem(hSearchDlg, IDC_SEARCH_TAB), TCM_GETITEMA, 3, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(label, "Resultados");
+    CloseSearchDialog();
+    gui::PumpUntilIdle();
     Tabs("-es", false);
     const int en = Language("english.lng");
     if (en >= 0) Command(IDM_LANGUAGE_BASE + en);
+
+    // Hebrew results are drawn right-aligned: a word of Genesis 1:1 in the
+    // WLC, as the book window shows it.
+    const int wlc = Open("wlc.sbk");
+    const std::string text = gui::WindowText(static_cast<HWND>(datawindow[wlc].hrichedit));
+    std::string word, token;
+    for (char c : text + " ") {
+        if (static_cast<unsigned char>(c) >= 0x40) {
+            token += c;
+        } else {
+            if (token.size() > word.size() && token.size() < 20) word = token;
+            token.clear();
+        }
+    }
+    ASSERT_FALSE(word.empty()) << text;
+    Command(IDM_SEARCH);
+    ASSERT_TRUE(hSearchDlg);
+    EXPECT_EQ(search_in.type, 1);
+    SetWindowTextA(Item(IDC_ST_PATTERN), word.c_str());
+    Click(IDC_ST_FIND);
+    EXPECT_GT(search_out_bk.hit_verses, 0) << word;
+    // The list shows the verse as the book window does (display order).
+    char preview[512] = "";
+    LVITEMA cell = {};
+    cell.iSubItem = 1;
+    cell.pszText = preview;
+    cell.cchTextMax = sizeof preview;
+    SendMessageA(Item(IDC_RESULTS_LIST), LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&cell));
+    const std::string shown(preview);
+    ASSERT_GT(shown.size(), 20u);
+    EXPECT_NE(text.find(shown.substr(shown.size() - 20)), std::string::npos) << shown << "\n" << text;
+    Shot("search-results-hebrew");
     for (const auto& b : boxes().boxes()) ADD_FAILURE() << b.caption << ": " << b.text;
 }

@@ -660,6 +660,12 @@ void FinishBookSearch(int outcome)
     else
         ShowTitleOfSearch(false, 0, 0, o.milisec);
     if (outcome == SEARCH_NEW_HITS) {
+        // The results window goes over to the module just searched: the
+        // module it showed is closed when no other window shows it.
+        if (status.res_visible && ValidWindow(status.id_results) && ValidWindow(search_in.datawindow)) {
+            const int old_file = datawindow[status.id_results].id_file;
+            if (old_file != datawindow[search_in.datawindow].id_file) ReleaseModuleFile(old_file, status.id_results);
+        }
         if (g_search_ui_hooks.show_book_results) g_search_ui_hooks.show_book_results();
         if (status.res_visible) BK_UpdateNavigator(datawindow[status.id_results].book_position, status.id_results, 0);
         UpdateButonStates();
