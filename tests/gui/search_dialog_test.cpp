@@ -556,11 +556,33 @@ TEST_F(SearchGuiTest, LexiconSearchFiltersTheLexiconWindow)
     // The book results stay as they were.
     EXPECT_EQ(search_out_bk.hit_verses, 0);
 
+    // "Display # in LEX" shows the entry of the number in the lexicon.
+    SEARCH_SelectTab(1);
+    gui::PumpUntilIdle();
+    Radio(IDC_SS_BY_NUMBER);
+    Radio(IDC_SS_GREEK);
+    Type(IDC_SS_PATTERN, "26");
+    Click(IDC_SS_SHOW_IN_LEX);
+    ASSERT_GT(w.lx_radku_filled, 0);
+    EXPECT_STREQ(w.lx_radek[0].tLeft, "agaph");
+
     // Books again: the book module and its ranges.
+    SEARCH_SelectTab(0);
+    gui::PumpUntilIdle();
     Radio(IDC_ST_BOOKS);
     EXPECT_EQ(search_in.mode, 0);
     EXPECT_EQ(ComboRow(IDC_ST_MODULE, 0), "[ST] Strong Bible");
     EXPECT_EQ(ComboRows(IDC_ST_RANGE), 3);
+
+    // "Display text in LEX": the Greek pattern in the synchronised Greek
+    // lexicon, its filter cleared first.
+    datawindow[lex].sync = 1;
+    status.opt_lx_clrfltr_before_look = 1;
+    Radio(IDC_ST_GREEK);
+    Type(IDC_ST_PATTERN, "qeos");
+    Click(IDC_ST_SHOW_IN_LEX);
+    EXPECT_EQ(w.lx_filter_hits, w.lx_records_all);
+    EXPECT_EQ(gui::WindowText(static_cast<HWND>(w.lx_hcomboEdit)), "qeos");
 }
 
 TEST_F(SearchGuiTest, CtrlFFromABookWindowOpensTheDialogOnThatModule)

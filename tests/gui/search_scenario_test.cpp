@@ -153,13 +153,27 @@ protected:
         choose_module(kjv);
         SetWindowTextA(Item(IDC_ST_PATTERN), "love");
         Shot((std::string("search-text") + suffix).c_str());
-        const auto start = std::chrono::steady_clock::now();
-        Click(IDC_ST_FIND);
+        // Find, until the results list has painted its rows: the first
+        // search of a module prepares its text, a second one finds it ready.
+        auto find = [](const char* what) {
+            const auto start = std::chrono::steady_clock::now();
+            SendMessageA(SEARCH_CurrentTab(), WM_COMMAND, MAKEWPARAM(IDC_ST_FIND, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(Item(IDC_ST_FIND)));
+            if (hSearchDlg) UpdateWindow(hSearchDlg);
+            const double ms =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            std::printf("search dialog: Find \"love\" (all words) in the KJV, %s, to the painted results list: "
+                        "%.0f ms (%d verses; the search itself %d ms)\n",
+                        what, ms, search_out_bk.hit_verses, search_out_bk.milisec);
+            gui::PumpUntilIdle();
+        };
         if (time_it) {
-            const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-            std::printf("search dialog: Find \"love\" (all words) in the KJV to the filled results list: %.0f ms "
-                        "(%d verses, search itself %d ms)\n",
-                        ms, search_out_bk.hit_verses, search_out_bk.milisec);
+            find("first search of the module");
+            SEARCH_SelectTab(0);
+            gui::PumpUntilIdle();
+            find("second search");
+        } else {
+            Click(IDC_ST_FIND);
         }
         EXPECT_GT(search_out_bk.hit_verses, 200);
         Shot((std::string("search-results-text") + suffix).c_str());

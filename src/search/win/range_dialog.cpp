@@ -188,25 +188,38 @@ void Range_OnCommand(HWND hDlg, int id, HWND, UINT code)
 
 } // namespace
 
+namespace {
+
+void Range_OnClose(HWND hDlg)
+{
+    EndDialog(hDlg, 0);
+}
+
+void Range_OnDestroy(HWND)
+{
+    g_range_dialog = nullptr;
+    status.new_range_visible = 0;
+}
+
+} // namespace
+
 INT_PTR CALLBACK RangeDlg(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_INITDIALOG:
-        return Range_OnInitDialog(hDlg, reinterpret_cast<HWND>(wParam), lParam);
+        return HANDLE_WM_INITDIALOG(hDlg, wParam, lParam, Range_OnInitDialog);
     case WM_COMMAND:
-        Range_OnCommand(hDlg, LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        HANDLE_WM_COMMAND(hDlg, wParam, lParam, Range_OnCommand);
         return TRUE;
     case WM_CLOSE:
-        EndDialog(hDlg, 0);
+        HANDLE_WM_CLOSE(hDlg, wParam, lParam, Range_OnClose);
         return TRUE;
     case WM_DESTROY:
-        g_range_dialog = nullptr;
-        status.new_range_visible = 0;
+        HANDLE_WM_DESTROY(hDlg, wParam, lParam, Range_OnDestroy);
         return FALSE;
     default:
-        break;
+        return FALSE;
     }
-    return FALSE;
 }
 
 HWND SEARCH_RangeDialog()

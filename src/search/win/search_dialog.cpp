@@ -1006,39 +1006,47 @@ void Child_OnCommand(HWND hwnd, int id, HWND control, UINT code)
 
 } // namespace
 
+namespace {
+
+LRESULT Child_OnNotify(HWND hwnd, int id, NMHDR* hdr)
+{
+    if (!hdr || id != IDC_RESULTS_LIST) return 0;
+    return ResultsListViewNotify(hwnd, id, hdr);
+}
+
+void Child_OnDrawItem(HWND, const DRAWITEMSTRUCT* dis)
+{
+    if (dis && dis->CtlID == IDC_RESULTS_LIST) ResultsList_OnDrawItem(dis);
+}
+
+void Child_OnSize(HWND hwnd, UINT, int cx, int cy)
+{
+    if (HWND list = GetDlgItem(hwnd, IDC_RESULTS_LIST)) MoveWindow(list, 0, 0, cx, cy, TRUE);
+}
+
+} // namespace
+
 INT_PTR CALLBACK ChildTabDlg(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_INITDIALOG:
-        return FALSE;
+        return FALSE;  // the tab is set up by its creator
     case WM_COMMAND:
-        Child_OnCommand(hDlg, LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        HANDLE_WM_COMMAND(hDlg, wParam, lParam, Child_OnCommand);
         return TRUE;
-    case WM_NOTIFY: {
-        NMHDR* hdr = reinterpret_cast<NMHDR*>(lParam);
-        if (hdr && hdr->idFrom == IDC_RESULTS_LIST) {
-            const LRESULT r = ResultsListViewNotify(hDlg, static_cast<int>(hdr->idFrom), hdr);
-            SetWindowLongPtrA(hDlg, DWLP_MSGRESULT, r);
-            return TRUE;
-        }
-        return FALSE;
-    }
-    case WM_DRAWITEM: {
-        const DRAWITEMSTRUCT* dis = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (dis && dis->CtlID == IDC_RESULTS_LIST) {
-            ResultsList_OnDrawItem(dis);
-            return TRUE;
-        }
-        return FALSE;
-    }
+    case WM_NOTIFY:
+        if (static_cast<int>(wParam) != IDC_RESULTS_LIST) return FALSE;
+        SetWindowLongPtrA(hDlg, DWLP_MSGRESULT, HANDLE_WM_NOTIFY(hDlg, wParam, lParam, Child_OnNotify));
+        return TRUE;
+    case WM_DRAWITEM:
+        HANDLE_WM_DRAWITEM(hDlg, wParam, lParam, Child_OnDrawItem);
+        return TRUE;
     case WM_SIZE:
-        if (HWND list = GetDlgItem(hDlg, IDC_RESULTS_LIST))
-            MoveWindow(list, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        HANDLE_WM_SIZE(hDlg, wParam, lParam, Child_OnSize);
         return TRUE;
     default:
-        break;
+        return FALSE;
     }
-    return FALSE;
 }
 
 void SizeDialog(HWND hDlg, HWND hChild, HWND hTab)
@@ -1134,42 +1142,62 @@ LRESULT Frame_OnNotify(HWND, int, NMHDR* hdr)
 
 } // namespace
 
+namespace {
+
+void Frame_OnSize(HWND hwnd, UINT, int, int)
+{
+    SizeDialog(hwnd, g_child, g_tab);
+}
+
+void Frame_OnGetMinMaxInfo(HWND, MINMAXINFO* mmi)
+{
+    if (g_min_frame.cx <= 0) return;
+    mmi->ptMinTrackSize.x = g_min_frame.cx;
+    mmi->ptMinTrackSize.y = g_min_frame.cy;
+}
+
+// Enter and Escape come to the frame: Enter finds on the open tab.
+void Frame_OnCommand(HWND, int id, HWND, UINT)
+{
+    if (id == IDCANCEL)
+        CloseSearchDialog();
+    else if (id == IDOK && g_child && g_child_tab < 3)
+        SendMessageA(g_child, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+void Frame_OnClose(HWND)
+{
+    CloseSearchDialog();
+}
+
+} // namespace
+
 INT_PTR CALLBACK SearchDlg(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_INITDIALOG:
-        return Frame_OnInitDialog(hDlg, reinterpret_cast<HWND>(wParam), lParam);
+        return HANDLE_WM_INITDIALOG(hDlg, wParam, lParam, Frame_OnInitDialog);
     case WM_NOTIFY:
-        SetWindowLongPtrA(hDlg, DWLP_MSGRESULT, Frame_OnNotify(hDlg, static_cast<int>(wParam),
-                                                               reinterpret_cast<NMHDR*>(lParam)));
+        SetWindowLongPtrA(hDlg, DWLP_MSGRESULT, HANDLE_WM_NOTIFY(hDlg, wParam, lParam, Frame_OnNotify));
         return TRUE;
     case WM_SIZE:
-        SizeDialog(hDlg, g_child, g_tab);
+        HANDLE_WM_SIZE(hDlg, wParam, lParam, Frame_OnSize);
         return TRUE;
-    case WM_GETMINMAXINFO: {
-        MINMAXINFO* mmi = reinterpret_cast<MINMAXINFO*>(lParam);
-        if (g_min_frame.cx > 0) {
-            mmi->ptMinTrackSize.x = g_min_frame.cx;
-            mmi->ptMinTrackSize.y = g_min_frame.cy;
-        }
+    case WM_GETMINMAXINFO:
+        HANDLE_WM_GETMINMAXINFO(hDlg, wParam, lParam, Frame_OnGetMinMaxInfo);
         return TRUE;
-    }
     case WM_COMMAND:
-        // Enter and Escape come to the frame: Enter finds on the open tab.
-        if (LOWORD(wParam) == IDCANCEL) CloseSearchDialog();
-        else if (LOWORD(wParam) == IDOK && g_child && g_child_tab < 3)
-            SendMessageA(g_child, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        HANDLE_WM_COMMAND(hDlg, wParam, lParam, Frame_OnCommand);
         return TRUE;
     case WM_CLOSE:
-        CloseSearchDialog();
+        HANDLE_WM_CLOSE(hDlg, wParam, lParam, Frame_OnClose);
         return TRUE;
     case WM_DESTROY:
-        Frame_OnDestroy(hDlg);
+        HANDLE_WM_DESTROY(hDlg, wParam, lParam, Frame_OnDestroy);
         return TRUE;
     default:
-        break;
+        return FALSE;
     }
-    return FALSE;
 }
 
 HWND SEARCH_CurrentTab()
@@ -1293,9 +1321,5 @@ void SEARCH_InstallWindowHooks()
     for (int c : {IDM_SEARCH, IDM_SEARCH_IN_RESULTS, IDM_RESULTS_LIST, IDM_SEARCH_ACCEL}) SetCommandAvailable(c, true);
     g_search_progress = StepProgress;
     g_search_ui_hooks.book_results_discarded = SEARCH_ClearResultsList;
-    static bool hooked = false;
-    if (!hooked) {
-        LANG_AddChangeHook(UpdateTabStrings);
-        hooked = true;
-    }
+    LANG_AddChangeHook(UpdateTabStrings);
 }

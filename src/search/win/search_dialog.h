@@ -45,6 +45,21 @@ void SizeDialog(HWND hDlg, HWND hChild, HWND hTab);
 // The first open catalogue module of type (0 book, 1 lexicon), or -1.
 int IsFileTypeOpen(int type);
 
+// Replaces the pattern combo box id_combo of dialog hDlg by a new one in the
+// font of the script (0 Latin, 1 Hebrew, 2 Greek), its edit field typing
+// through the keyboard maps. Returns 0 when the control is missing.
+int SetComboPatternLanguage(HWND hDlg, int language, int id_combo);
+// The module combo of the open tab: the open modules of type, id_file
+// selected; with id_file -1 and type 0 only the module searched in results.
+int FillComboFiles(int id_file, int type, int id_combo);
+// The pattern history entries that fit the tab, newest first.
+void FillComboPatterns(HWND hDlg, int id_combo);
+// The reference history, row select selected.
+int FillComboReferences(HWND hDlg, int id_combo, int select);
+// The book modules that interpret references: with mode 1 every open one,
+// else only id_file; id_file -1 gives the warning row.
+int FillRefComboSBKFiles(int id_file, int mode, int id_combo);
+
 // The results list of the Results tab (control 3300 of dialog 3027).
 void InitResultsListView(HWND hList);
 int ResultsListViewNotify(HWND hDlg, int id, NMHDR* notify);
