@@ -629,7 +629,10 @@ bool ScanImage(Run& run, Accumulator& acc)
         // does, but from the image.
         VerseCounter counter(run);
         std::vector<char> buffer;
+        Progress progress;
+        progress.Start(0, run.old_count);
         for (int i = 0; i < run.old_count && !acc.stop; ++i) {
+            progress.At(i);
             const int32_t offset = search_out_bk.results_array[i];
             if (offset == 0) continue;
             const std::size_t r = SEARCH_FirstRecordAt(*image, offset);
@@ -643,6 +646,7 @@ bool ScanImage(Run& run, Accumulator& acc)
             const int h = counter.Count(buffer.data());
             Verse(acc, counter, run, i, image->records[r].offset, h);
         }
+        progress.At(run.old_count);
         return true;
     }
     if (run.offset_from > run.offset_to) return true;
@@ -655,6 +659,10 @@ bool ScanImage(Run& run, Accumulator& acc)
     } else {
         ImageOccurrencesFresh(run, *image, first, last, acc);
     }
+    // The image is scanned in one go: the progress bar fills at its end.
+    Progress progress;
+    progress.Start(run.offset_from, run.offset_to);
+    progress.At(run.offset_to);
     return true;
 }
 

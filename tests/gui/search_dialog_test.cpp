@@ -345,6 +345,8 @@ TEST_F(SearchGuiTest, SearchInResultsThatFindsNothingKeepsThePreviousResults)
     EXPECT_EQ(boxes().boxes()[0].caption, "Information");
     EXPECT_EQ(search_out_bk.hit_verses, before);
     EXPECT_EQ(search_out_bk.results_array[0], first);
+    // The progress bar went through the results.
+    EXPECT_GT(SendMessageA(Item(IDC_ST_PROGRESS), PBM_GETPOS, 0, 0), 5);
     EXPECT_TRUE(std::regex_match(Title(), std::regex("Search in results 0 hits, 0 verses, .*"))) << Title();
 
     // A search in results that finds some keeps only those, in order.

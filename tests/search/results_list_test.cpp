@@ -103,4 +103,29 @@ TEST_F(SearchTest, ResultRowsOfHebrewAreReversedForDisplay)
     EXPECT_EQ(r.label[0] != ' ', true);
 }
 
+int g_steps = 0;
+
+TEST_F(SearchTest, SearchesStepTheProgressBarTenTimesAtMost)
+{
+    std::vector<std::vector<std::string>> chapters(4);
+    for (auto& c : chapters)
+        for (int v = 0; v < 10; ++v) c.push_back("the world " + std::to_string(v));
+    Open(testsearch::Build({{"OTGen", "Genesis", "Gen", chapters}}));
+    g_search_progress = []() { ++g_steps; };
+    for (int engine : {SEARCH_ENGINE_IMAGE, SEARCH_ENGINE_RECORDS}) {
+        g_steps = 0;
+        ASSERT_EQ(Text("the", 1, engine).result, SEARCH_NEW_HITS);
+        EXPECT_GT(g_steps, 0) << engine;
+        EXPECT_LE(g_steps, 10) << engine;
+        // Within the results.
+        g_steps = 0;
+        search_in.in_results = 1;
+        Text("world", 1, engine);
+        search_in.in_results = 0;
+        EXPECT_GT(g_steps, 0) << engine;
+        EXPECT_LE(g_steps, 10) << engine;
+    }
+    g_search_progress = nullptr;
+}
+
 } // namespace

@@ -101,6 +101,8 @@ BOOL Range_OnInitDialog(HWND hDlg, HWND, LPARAM)
     g_range_dialog = hDlg;
     status.new_range_visible = 1;
     LANG_TranslateDialog(hDlg);
+    // Cancel says what the library manager's Cancel says in this language.
+    if (const char* cancel = LANG_FindString(IDC_LIBMAN_CANCEL)) SetDlgItemTextA(hDlg, IDCANCEL, cancel);
     char title[128];
     LANG_LoadString(nullptr, 10120, title, sizeof title);
     SetWindowTextA(hDlg, title);

@@ -602,7 +602,11 @@ void CreateTab(int tab)
 void StepProgress()
 {
     const TAB_IDS* t = Ids();
-    if (t && t->progress) SendDlgItemMessageA(g_child, t->progress, PBM_STEPIT, 0, 0);
+    if (!t || !t->progress) return;
+    // The search runs without messages: the bar is painted at once.
+    HWND bar = GetDlgItem(g_child, t->progress);
+    SendMessageA(bar, PBM_STEPIT, 0, 0);
+    UpdateWindow(bar);
 }
 
 struct WaitCursor {
