@@ -300,5 +300,18 @@ TEST_F(SampleSearch, FourTabsInEnglishAndSpanish)
     ASSERT_GT(shown.size(), 20u);
     EXPECT_NE(text.find(shown.substr(shown.size() - 20)), std::string::npos) << shown << "\n" << text;
     Shot("search-results-hebrew");
+    CloseSearchDialog();
+    gui::PumpUntilIdle();
+
+    // Greek rows in the Greek font: "begat" of Matthew 1 in the TR.
+    Open("tr.sbk");
+    const std::string gword = "egennhsen";
+    Command(IDM_SEARCH);
+    ASSERT_TRUE(hSearchDlg);
+    EXPECT_EQ(search_in.type, 2);
+    SetWindowTextA(Item(IDC_ST_PATTERN), gword.c_str());
+    Click(IDC_ST_FIND);
+    EXPECT_GT(search_out_bk.hit_verses, 0) << gword;
+    Shot("search-results-greek");
     for (const auto& b : boxes().boxes()) ADD_FAILURE() << b.caption << ": " << b.text;
 }
