@@ -756,3 +756,50 @@ TEST_F(SearchGuiTest, ClicksInTheResultsListMoveTheBooksAndTheResultsWindow)
     status.id_results = 0;
     g_search_ui_hooks.update_results_window = nullptr;
 }
+
+TEST_F(SearchGuiTest, RightClickOnAReferencePreparesTheReferenceTab)
+{
+    const int w = Open("st.sbk");
+    MoveTo(w, 1, 1, 1);
+    HWND view = static_cast<HWND>(datawindow[w].hrichedit);
+    const std::string text = BookGuiTest::Text(w);
+    const std::size_t at = text.find("Jn");
+    ASSERT_NE(at, std::string::npos) << text;
+    POINTL pt{};
+    SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), static_cast<LPARAM>(at + 1));
+    PostMessageA(view, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(view, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x + 2, pt.y + 3));
+    gui::PumpUntilIdle();
+    ASSERT_TRUE(hSearchDlg);
+    EXPECT_EQ(search_in.tab, 2);
+    ASSERT_TRUE(Item(IDC_SR_REFERENCE));
+    ASSERT_EQ(ComboRows(IDC_SR_REFERENCE), 1);
+    EXPECT_EQ(ComboRow(IDC_SR_REFERENCE, 0), "John 3:16");
+    Click(IDC_SR_FIND);
+    EXPECT_EQ(search_out_bk.hit_verses, 2);
+}
+
+TEST_F(SearchGuiTest, RightClickOnAStrongsNumberPreparesTheStrongsTab)
+{
+    const int w = Open("st.sbk");
+    HWND view = static_cast<HWND>(datawindow[w].hrichedit);
+    const std::string text = BookGuiTest::Text(w);
+    const std::size_t at = text.find("H430");
+    ASSERT_NE(at, std::string::npos) << text;
+    POINTL pt{};
+    SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), static_cast<LPARAM>(at + 1));
+    PostMessageA(view, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(view, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x + 2, pt.y + 3));
+    gui::PumpUntilIdle();
+    ASSERT_TRUE(hSearchDlg);
+    EXPECT_EQ(search_in.tab, 1);
+    ASSERT_TRUE(Item(IDC_SS_PATTERN));
+    EXPECT_EQ(Text(IDC_SS_PATTERN), "430");
+    EXPECT_TRUE(Checked(IDC_SS_BY_NUMBER));
+    EXPECT_TRUE(Checked(IDC_SS_HEBREW));
+    Click(IDC_SS_FIND);
+    EXPECT_EQ(search_out_bk.hit_verses, 3);
+    EXPECT_EQ(search_out_bk.hit_patterns, 4);
+}

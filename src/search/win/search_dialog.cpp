@@ -1277,6 +1277,13 @@ void SEARCH_OpenPrepared(int dw, int in_results)
         if (book >= 0) search_in.datawindow = book;
     }
     search_in.range_last = search_in.in_results ? 0 : search_in.range_last;
+    // A clicked reference becomes the newest entry of the reference history,
+    // so that the Reference tab offers it.
+    if (search_in.tab == 2 && search_in.ref_syncname_from[0] &&
+        search_in.ref_bp_from.number == search_in.ref_bp_to.number &&
+        GetIndexOfSyncname(search_in.ref_bp_from.number, search_in.ref_syncname_from) >= 0 &&
+        GetIndexOfSyncname(search_in.ref_bp_to.number, search_in.ref_syncname_to) >= 0)
+        AddReferenceToHistory();
     OpenOrSwitch();
 }
 
