@@ -1322,7 +1322,7 @@ void SEARCH_MainCommand(int command)
     }
     search_in.tab = 0;
     search_in.type = w.language == 1 || w.language == 2 ? w.language : 0;
-    search_in.charset = w.charset[0];
+    search_in.charset = w.type == MODULE_LEXICON ? w.lx_keyword_charset : w.charset[0];
     SEARCH_SetTypedPattern("");
     SEARCH_OpenPrepared(last, in_results ? 1 : 0);
 }
