@@ -22,6 +22,7 @@
 #include "text/click_info.h"
 #include "cmdline/sync_names.h"
 #include "harness.h"
+#include "dic/dic_reader.h"
 #include "lex/lex_list.h"
 #include "lex/lex_reader.h"
 #include "lex/lookup.h"
@@ -120,6 +121,36 @@ protected:
         gui::PumpUntilIdle(200, 3000);
         EXPECT_TRUE(SaveFrame(frame(), shots_ + "\\" + name + ".bmp")) << name;
     }
+    // Double clicks the n-th occurrence of s in the text of window i's view,
+    // a character into it, as the mouse does.
+    void DoubleClick(int i, const std::string& s, int n = 1)
+    {
+        HWND view = static_cast<HWND>(datawindow[i].hrichedit);
+        static char text[128000];
+        text[0] = '\0';
+        GetWindowTextA(view, text, sizeof text);
+        const std::string t = text;
+        std::size_t p = std::string::npos;
+        for (int k = 0; k < n; ++k) p = t.find(s, p == std::string::npos ? 0 : p + 1);
+        ASSERT_NE(p, std::string::npos) << s << " in " << t.substr(0, 2000);
+        POINTL pt{};
+        SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), static_cast<LPARAM>(p + 1));
+        const LPARAM xy = MAKELPARAM(pt.x + 2, pt.y + 3);
+        SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, xy);
+        SendMessageA(view, WM_LBUTTONUP, 0, xy);
+        SendMessageA(view, WM_LBUTTONDBLCLK, MK_LBUTTON, xy);
+        SendMessageA(view, WM_LBUTTONUP, 0, xy);
+        gui::PumpUntilIdle();
+    }
+    // The record at the top of lexicon window i, read in full.
+    static LXRECORD TopRecord(int i)
+    {
+        LXRECORD r{};
+        r.id_file = datawindow[i].id_file;
+        r.offset = datawindow[i].lx_radku_filled > 0 ? datawindow[i].lx_radek[0].offset : 0;
+        EXPECT_EQ(LX_CtiRecord(&r, 0, 1), 1);
+        return r;
+    }
     void CloseAll()
     {
         Command(IDM_WINDOW_CLOSE_ALL);
@@ -211,13 +242,8 @@ TEST_F(SampleScenario, InformationWindow)
     const int kjvm = Open("kjvm.sbk");
     GoTo(kjvm, "NTJohn", 3, 16);
     Command(IDM_SHOW_ALL_TAGS);
-    int lex = -1;
-    for (int i = 0; i < status.files_all; ++i)
-        if (datafile[i].type == MODULE_LEXICON) {
-            Command(IDM_MODULE_BASE + i);
-            lex = status.num_windows - 1;
-            if (datawindow[lex].language == SCRIPT_GREEK) break;
-        }
+    const int lex = Open("strgreek.lex");
+    ASSERT_EQ(datawindow[lex].language, SCRIPT_GREEK);
     Command(IDM_SHOW_INFO);
     ASSERT_EQ(status.info_visible, 1);
     Command(IDM_WINDOW_TILE_VERTICAL);
@@ -247,8 +273,10 @@ TEST_F(SampleScenario, InformationWindow)
     char info[8192] = {};
     GetWindowTextA(static_cast<HWND>(datawindow[status.id_info].hrichedit), info, sizeof info);
     EXPECT_NE(std::strstr(info, "Value  I:"), nullptr) << info;
+    EXPECT_NE(std::strstr(info, "Lemma:"), nullptr) << info;
+    // The double click looked the word up in the Greek lexicon.
+    EXPECT_EQ(datawindow[lex].lx_patt_hist_count, 1);
     Shot("info-kjvm-greek-click");
-    (void)lex;
 
     // "Informations about" the KJV.
     CloseAll();
@@ -273,27 +301,30 @@ TEST_F(SampleScenario, ReferenceWorks)
     Command(IDM_WINDOW_TILE_VERTICAL);
     gui::PumpUntilIdle();
 
-    // 1 John 4:8, "God is love": love carries G26, looked up as a click on it does.
+    // 1 John 4:8, "God is love", with the Strong's numbers shown: a double
+    // click on the number that "love" carries shows agape.
     GoTo(kjv, "NT1John", 4, 8);
-    ASSERT_GE(LookupStrong(2, 26, kjv), 1);
+    SendMessageA(g_hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(datawindow[kjv].hwnd), 0);
     gui::PumpUntilIdle();
-    LXRECORD r{};
-    r.id_file = datawindow[greek].id_file;
-    r.offset = datawindow[greek].lx_radek[0].offset;
-    ASSERT_EQ(LX_CtiRecord(&r, 0, 1), 1);
+    Command(IDM_SHOW_ALL_TAGS);
+    ASSERT_EQ(GetAllTagsState(kjv), 1);
+    DoubleClick(kjv, "G26");
+    EXPECT_EQ(rtfclick.flag_strong, 1);
+    EXPECT_EQ(rtfclick.out_strong_number, 26);
+    LXRECORD r = TopRecord(greek);
     EXPECT_STREQ(r.strong, "G26");
     EXPECT_STREQ(r.item[0], "ag\xE1pe");  // agape, its transliteration
     Shot("kjv-strongs-greek");
 
-    // Genesis 1:1: God carries H430, elohim.
+    // Genesis 1:1: "God" carries H430, elohim.
     GoTo(kjv, "OTGen", 1, 1);
-    ASSERT_GE(LookupStrong(1, 430, kjv), 1);
-    gui::PumpUntilIdle();
-    r.id_file = datawindow[hebrew].id_file;
-    r.offset = datawindow[hebrew].lx_radek[0].offset;
-    ASSERT_EQ(LX_CtiRecord(&r, 0, 1), 1);
+    DoubleClick(kjv, "H430");
+    EXPECT_EQ(rtfclick.out_strong_language, 1);
+    EXPECT_EQ(rtfclick.out_strong_number, 430);
+    r = TopRecord(hebrew);
     EXPECT_STREQ(r.strong, "H430");
     EXPECT_STREQ(r.item[2], "noun masculine");
+    EXPECT_STREQ(TopRecord(greek).strong, "G26");  // a Hebrew number leaves the Greek lexicon
     Shot("kjv-strongs-lexicons-tiled");
 
     // The Hebrew entry on its own, with its labelled headers.
@@ -305,6 +336,8 @@ TEST_F(SampleScenario, ReferenceWorks)
     // Nave's topic FAITH with its references.
     const int nave = Open("naves.lex");
     SendMessageA(g_hMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(datawindow[nave].hwnd), 0);
+    datawindow[nave].lx_listbox_width = 170;
+    LX_Layout(nave);
     const int faith = LX_SearchKey(nave, "FAITH", 1);
     ASSERT_GT(faith, 0);
     ASSERT_EQ(LX_NaplnRadky(nave, faith), 1);
@@ -325,4 +358,32 @@ TEST_F(SampleScenario, ReferenceWorks)
     EXPECT_STREQ(datawindow[mhcc].book_info[p.book - 1].sync_name, "NTJohn");
     EXPECT_EQ(p.chapter, 3);
     Shot("kjv-mhcc-john3");
+}
+
+// The word lists of the sample library in both directions: Greek-English
+// and Hebrew-English, then English-Greek and English-Hebrew.
+TEST_F(SampleScenario, WordListsBothWays)
+{
+    const int gr = Open("gr-en.dic");
+    const int he = Open("he-en.dic");
+    ASSERT_EQ(datawindow[gr].type, MODULE_DICTIONARY);
+    ASSERT_EQ(datawindow[he].type, MODULE_DICTIONARY);
+    Command(IDM_WINDOW_TILE_VERTICAL);
+    gui::PumpUntilIdle();
+    EXPECT_EQ(DIC_GetLanguage(gr, 0), SCRIPT_GREEK);
+    EXPECT_EQ(DIC_GetLanguage(he, 0), SCRIPT_HEBREW);
+    LookupWord("agaph", SCRIPT_GREEK, gr);
+    LookupWord("@LDIM", SCRIPT_HEBREW, he);
+    gui::PumpUntilIdle();
+    Shot("dictionaries-greek-hebrew-english");
+
+    SendMessageA(static_cast<HWND>(datawindow[gr].hwnd), WM_COMMAND, MAKEWPARAM(IDM_DIC_OPPOSITE, 0), 0);
+    SendMessageA(static_cast<HWND>(datawindow[he].hwnd), WM_COMMAND, MAKEWPARAM(IDM_DIC_OPPOSITE, 0), 0);
+    gui::PumpUntilIdle();
+    EXPECT_EQ(DIC_GetLanguage(gr, 0), SCRIPT_LATIN);
+    EXPECT_EQ(DIC_GetLanguage(he, 0), SCRIPT_LATIN);
+    LookupWord("love", SCRIPT_LATIN, gr);
+    LookupWord("God", SCRIPT_LATIN, he);
+    gui::PumpUntilIdle();
+    Shot("dictionaries-english-greek-hebrew");
 }

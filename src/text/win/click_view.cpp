@@ -260,7 +260,11 @@ VIEW_SELECTION GetViewSelection(HWND view)
     SendMessageA(view, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
     s.left = sel.cpMin;
     s.right = sel.cpMax;
-    if (s.right > s.left) s.language = ScriptOfFace(Probe(view, s.right - 1, s.right, CFM_FACE).szFaceName);
+    if (s.right > s.left) {
+        const CHARFORMATA cf = Probe(view, s.right - 1, s.right, CFM_FACE | CFM_CHARSET);
+        s.language = ScriptOfFace(cf.szFaceName);
+        s.charset = cf.bCharSet;
+    }
     return s;
 }
 

@@ -29,10 +29,11 @@ int INFO_ShowClick();
 // display codes, Hebrew in reading order). Returns 1 when something was put.
 int CopyViewSelection(HWND view);
 
-// The selection of view and its script, taken from the face name of its last
-// character.
+// The selection of view, and the script (from the face name) and character
+// set of its last character.
 struct VIEW_SELECTION {
     int left = 0, right = 0;
     int language = 0;
+    int charset = 0;
 };
 VIEW_SELECTION GetViewSelection(HWND view);
