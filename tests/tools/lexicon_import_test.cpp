@@ -195,6 +195,15 @@ TEST_F(LexiconImport, StrongsGreekFromASwordExport)
     EXPECT_EQ(FirstGloss("to love (a gloss for this test):--loved."), "to love");
     EXPECT_EQ(FirstGloss(" love, i.e. a test:--love"), "love");
     EXPECT_EQ(FirstGloss(""), "");
+    // Qualifiers, derivations and parentheses are not the gloss.
+    EXPECT_EQ(FirstGloss(" properly, to be a courier, i.e. (by implication) to press:--compel (to go). "),
+              "to be a courier");
+    EXPECT_EQ(FirstGloss("compare G34) (to bring tidings); a messenger; especially an \"angel\":--angel."),
+              "a messenger");
+    EXPECT_EQ(FirstGloss(" properly, lead, i.e. come on:--go to. "), "lead");
+    EXPECT_EQ(FirstGloss("who (is) like God; Mikael, the name of an archangel"), "who (is) like God");
+    EXPECT_EQ(FirstGloss("from G71; properly (by implication) a drove:--herd."), "a drove");
+    EXPECT_EQ(FirstGloss("a primary particle; properly:--and."), "");
 
     // Lookups a double click makes: by Strong's number and by headword.
     EXPECT_EQ(LX_SearchFirstStrong(0, 2, 25, 1), 2);
