@@ -21,6 +21,7 @@
 #include "books/win/book_window.h"
 #include "books/win/rich_text.h"
 #include "text/click_info.h"
+#include "cmdline/history.h"
 #include "cmdline/sync_names.h"
 #include "harness.h"
 #include "dic/dic_reader.h"
@@ -339,6 +340,12 @@ TEST_F(SampleScenario, ReferenceWorks)
     EXPECT_STREQ(TopRecord(greek).strong, "G26");  // a Hebrew number leaves the Greek lexicon
     Shot("kjv-strongs-lexicons-tiled");
 
+    // agape's derivation links to agapao: a double click in the article
+    // shows it.
+    DoubleClick(greek, "G25");
+    EXPECT_EQ(rtfclick.flag_strong, 1);
+    EXPECT_STREQ(TopRecord(greek).strong, "G25");
+
     // The Hebrew entry on its own, with its labelled headers.
     SendMessageA(g_hMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(datawindow[hebrew].hwnd), 0);
     gui::PumpUntilIdle();
@@ -357,6 +364,29 @@ TEST_F(SampleScenario, ReferenceWorks)
     gui::PumpUntilIdle();
     EXPECT_STREQ(datawindow[nave].lx_radek[0].tLeft, "FAITH");
     Shot("naves-faith");
+
+    // A double click on one of its references moves the KJV there and
+    // enters the history.
+    const int bible_for_nave = Open("kjv.sbk");
+    Command(IDM_WINDOW_TILE_VERTICAL);
+    gui::PumpUntilIdle();
+    const int entries = history_used;
+    DoubleClick(nave, "Gen\xA0" "6:22");
+    EXPECT_EQ(rtfclick.flag_reference, 1);
+    const BOOK_POSITION& at = datawindow[bible_for_nave].book_position;
+    EXPECT_STREQ(datawindow[bible_for_nave].book_info[at.book - 1].sync_name, "OTGen");
+    EXPECT_EQ(at.chapter, 6);
+    EXPECT_EQ(at.verse, 22);
+    EXPECT_EQ(history_used, entries + 1);
+    DoubleClick(nave, "1Sam\xA0" "14:6");
+    EXPECT_STREQ(datawindow[bible_for_nave].book_info[at.book - 1].sync_name, "OT1Sam");
+    EXPECT_EQ(at.chapter, 14);
+    // The status bar and the navigator show where the KJV went.
+    EXPECT_NE(std::strstr(g_status_text[1], "14:6"), nullptr) << g_status_text[1];
+    char chapter[16] = "";
+    GetWindowTextA(hCombo2, chapter, sizeof chapter);
+    EXPECT_STREQ(chapter, "14");
+    Shot("naves-reference-kjv");
     CloseAll();
 
     // The commentary follows the KJV to John 3.

@@ -419,6 +419,12 @@ void ArticleDoubleClick(int id, HWND view, int x, int y)
     if (rtfclick.flag_reference == 1) {
         BK_SyncBooks2(rtfclick.out_ref_bp, rtfclick.out_ref_syncname);
         AddToHistory(rtfclick.out_ref_bp);
+        // The navigator and status bar of the book window last active.
+        const int last = status.bk_last_book;
+        if (last != id && last >= 0 && last < status.num_windows && BK_IsBookWindow(last)) {
+            BK_UpdateNavigator(datawindow[last].book_position, last, 0);
+            UpdateStatusBar(last, 1);
+        }
     } else if (rtfclick.flag_strong == 1) {
         LookupStrong(rtfclick.out_strong_language, rtfclick.out_strong_number, id);
     } else if (rtfclick.flag_word == 1) {
