@@ -428,3 +428,26 @@ TEST_F(SampleScenario, WordListsBothWays)
     gui::PumpUntilIdle();
     Shot("dictionaries-english-greek-hebrew");
 }
+
+// Double clicks on words of the Hebrew and Greek Bibles look them up in the
+// Strong's lexicons by headword.
+TEST_F(SampleScenario, OriginalLanguageWordsLookedUp)
+{
+    const int wlc = Open("wlc.sbk");
+    const int tr = Open("tr.sbk");
+    const int hebrew = OpenLexicon("strhebr.lex");
+    const int greek = OpenLexicon("strgreek.lex");
+    Command(IDM_WINDOW_TILE_VERTICAL);
+    gui::PumpUntilIdle();
+    GoTo(wlc, "OTGen", 1, 1);
+    GoTo(tr, "NTJohn", 1, 1);
+    // Genesis 1:1 in the WLC: elohim, pointed, shown right to left.
+    DoubleClick(wlc, "MI\xA6" "D\xA8L\xAA@");
+    EXPECT_EQ(rtfclick.out_language, SCRIPT_HEBREW);
+    EXPECT_STREQ(TopRecord(hebrew).strong, "H430");
+    // John 1:1 in the TR: logos.
+    DoubleClick(tr, "logoj");
+    EXPECT_EQ(rtfclick.out_language, SCRIPT_GREEK);
+    EXPECT_STREQ(TopRecord(greek).strong, "G3056");
+    Shot("wlc-tr-words-looked-up");
+}
