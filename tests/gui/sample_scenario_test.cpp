@@ -30,6 +30,7 @@
 #include "lex/lookup.h"
 #include "lex/win/lex_window.h"
 #include "resource.h"
+#include "search/search_types.h"
 
 namespace {
 
@@ -73,6 +74,24 @@ bool SaveFrame(HWND frame, const std::string& path)
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);
     return ok;
+}
+
+// A picture of the frame taken while a context menu is open, then the menu
+// is closed.
+std::string g_menu_shot;
+HWND g_menu_frame = nullptr;
+bool g_menu_seen = false;
+
+void CALLBACK ShootOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND popup = FindWindowA("#32768", nullptr);
+    g_menu_seen = popup && IsWindowVisible(popup);
+    if (g_menu_seen) {
+        RedrawWindow(popup, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        if (!g_menu_shot.empty()) SaveFrame(g_menu_frame, g_menu_shot);
+    }
+    EndMenu();
 }
 
 class SampleScenario : public gui::FrameTest {
@@ -450,4 +469,21 @@ TEST_F(SampleScenario, OriginalLanguageWordsLookedUp)
     EXPECT_EQ(rtfclick.out_language, SCRIPT_GREEK);
     EXPECT_STREQ(TopRecord(greek).strong, "G3056");
     Shot("wlc-tr-words-looked-up");
+
+    // The article's context menu on a word of logos's definition.
+    g_menu_frame = frame();
+    g_menu_shot = shots_.empty() ? "" : shots_ + "\\lexicon-article-menu.bmp";
+    g_menu_seen = false;
+    HWND view = static_cast<HWND>(datawindow[greek].hrichedit);
+    static char text[128000];
+    GetWindowTextA(view, text, sizeof text);
+    const char* word = std::strstr(text, "discourse");
+    ASSERT_NE(word, nullptr);
+    POINTL pt{};
+    SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), static_cast<LPARAM>(word - text + 2));
+    SetTimer(nullptr, 0, 400, ShootOpenMenu);
+    SendMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x + 2, pt.y + 3));
+    gui::PumpUntilIdle();
+    EXPECT_TRUE(g_menu_seen);
+    EXPECT_STREQ(search_in.pattern, "discourse");
 }
