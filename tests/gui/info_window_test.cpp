@@ -549,6 +549,14 @@ TEST_F(InfoGuiTest, LexiconArticleRightClickPreparesTheSearchAndShowsTheMenu)
     EXPECT_EQ(search_in.tab, 0);
     EXPECT_STREQ(search_in.pattern, "love");
 
+    // With the information window shown, the menu's values are written there.
+    Command(IDM_SHOW_INFO);
+    ASSERT_EQ(status.info_visible, 1);
+    SendMessageA(static_cast<HWND>(datawindow[gl].hrichedit), EM_SETSEL, 0, 0);
+    RightClickAt(gl, Find(gl, "agapaw") + 2, -1);
+    EXPECT_NE(MenuItem("Value  I:  886  22  4"), -1);
+    EXPECT_NE(InfoText().find("Value  I:  886  22  4"), std::string::npos) << InfoText();
+
     // Nothing under the mouse: a beep and no menu.
     HWND view = static_cast<HWND>(datawindow[gl].hrichedit);
     SendMessageA(view, EM_SETSEL, 0, 0);

@@ -507,6 +507,8 @@ void ArticleMenu(int id, HWND view, int x, int y)
     ARTICLE_CLICK click;
     if (!PrepareArticleClick(id, view, x, y, &click)) return;
     DATAWINDOW& w = datawindow[id];
+    // The values of the menu's gematria lines go to the information window too.
+    INFO_ShowGematria(click.text.data(), static_cast<int>(click.text.size()), click.language);
     HMENU menu = CreateArticleMenu(id, click);
     if (!menu) return;
     POINT pt = {x, y};
