@@ -204,6 +204,8 @@ TEST_F(LexiconImport, StrongsGreekFromASwordExport)
     EXPECT_EQ(FirstGloss("who (is) like God; Mikael, the name of an archangel"), "who (is) like God");
     EXPECT_EQ(FirstGloss("from G71; properly (by implication) a drove:--herd."), "a drove");
     EXPECT_EQ(FirstGloss("a primary particle; properly:--and."), "");
+    EXPECT_EQ(FirstGloss("probably a ligament (as fastening):--joint."), "a ligament");
+    EXPECT_EQ(FirstGloss("probably akin to the base of G1325; a loan:--debt."), "a loan");
 
     // Lookups a double click makes: by Strong's number and by headword.
     EXPECT_EQ(LX_SearchFirstStrong(0, 2, 25, 1), 2);

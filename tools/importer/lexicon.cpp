@@ -777,11 +777,12 @@ void TrimBlanks(std::string& s) {
 std::string ClauseGloss(std::string c) {
     static const char* const kQualifiers[] = {"properly", "literally", "figuratively", "specially", "especially",
                                               "by implication", "by extension", "by analogy", "i.e.", "or",
-                                              "and", "also", "hence", "generally", "usually"};
+                                              "and", "also", "hence", "generally", "usually", "probably",
+                                              "perhaps", "apparently", "originally"};
     static const char* const kOrigins[] = {"compare", "see", "from", "of foreign origin", "of Hebrew origin",
                                            "of Latin origin", "of Chaldee origin", "of uncertain", "a primary",
                                            "a prolonged", "a form of", "the same as", "imperative", "akin",
-                                           "probably", "perhaps", "apparently", "contracted", "neuter of",
+                                           "by reduplication", "contracted", "neuter of",
                                            "feminine of", "plural of", "corresponding to", "a root"};
     for (bool again = true; again;) {
         again = false;
