@@ -389,6 +389,11 @@ TEST_F(SampleScenario, ReferenceWorks)
     const int bible_for_nave = Open("kjv.sbk");
     Command(IDM_WINDOW_TILE_VERTICAL);
     gui::PumpUntilIdle();
+    // Un-maximised, the window passed through a small size that narrowed
+    // its word column: widened again.
+    datawindow[nave].lx_listbox_width = 150;
+    LX_Layout(nave);
+    gui::PumpUntilIdle();
     const int entries = history_used;
     DoubleClick(nave, "Gen\xA0" "6:22");
     EXPECT_EQ(rtfclick.flag_reference, 1);
