@@ -4,6 +4,7 @@
 // SEVIR_SAMPLE_DIR they are skipped.
 #include <windows.h>
 
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,8 @@
 #include "app/win/frame_controls.h"
 #include "app/win/main_window.h"
 #include "books/book_window.h"
+#include "books/sbk_reader.h"
+#include "books/verse_location.h"
 #include "books/win/book_window.h"
 #include "books/win/rich_text.h"
 #include "text/click_info.h"
@@ -491,4 +494,97 @@ TEST_F(SampleScenario, OriginalLanguageWordsLookedUp)
     gui::PumpUntilIdle();
     EXPECT_TRUE(g_menu_seen);
     EXPECT_STREQ(search_in.pattern, "discourse");
+}
+
+// Every Strong's number of a screenful of the KJV, double clicked: the click
+// finds the verse that carries it and the lexicon shows its entry; every
+// Greek word of the KJV with morphology, clicked: the information window
+// decodes its morphology and shows its lemma.
+TEST_F(SampleScenario, EveryLinkAndWordOfAPage)
+{
+    const int kjv = Open("kjv.sbk");
+    const int greek = OpenLexicon("strgreek.lex");
+    const int hebrew = OpenLexicon("strhebr.lex");
+    Command(IDM_WINDOW_TILE_VERTICAL);
+    SendMessageA(g_hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(datawindow[kjv].hwnd), 0);
+    gui::PumpUntilIdle();
+    Command(IDM_SHOW_ALL_TAGS);
+    HWND view = static_cast<HWND>(datawindow[kjv].hrichedit);
+    static char text[128000];
+    int links = 0;
+    const struct {
+        const char* sync;
+        int chapter, verse;
+    } places[] = {{"OTGen", 1, 1}, {"OTPss", 23, 1}, {"NTJohn", 3, 16}, {"NTRevel", 22, 17}};
+    for (const auto& place : places) {
+        GoTo(kjv, place.sync, place.chapter, place.verse);
+        GetWindowTextA(view, text, sizeof text);
+        const std::string shown = text;
+        // The links on the first lines: " G1063", " H430".
+        for (std::size_t p = 0; p < shown.size() && p < 1500; ++p) {
+            if (shown[p] != ' ' || (shown[p + 1] != 'G' && shown[p + 1] != 'H') || !std::isdigit(static_cast<unsigned char>(shown[p + 2])))
+                continue;
+            const char letter = shown[p + 1];
+            const int number = std::atoi(shown.c_str() + p + 2);
+            POINTL pt{};
+            SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), static_cast<LPARAM>(p + 2));
+            const LPARAM xy = MAKELPARAM(pt.x + 2, pt.y + 3);
+            SendMessageA(view, WM_LBUTTONDBLCLK, MK_LBUTTON, xy);
+            SendMessageA(view, WM_LBUTTONUP, 0, xy);
+            ++links;
+            ASSERT_EQ(rtfclick.flag_strong, 1) << place.sync << " at " << p;
+            EXPECT_EQ(rtfclick.out_strong_number, number);
+            EXPECT_EQ(rtfclick.out_strong_language, letter == 'H' ? 1 : 2);
+            // The verse of the click carries the number.
+            ASSERT_EQ(rtfclick.flag_id, 1);
+            BOOK_POSITION v = rtfclick.out_bp;
+            v.number = kjv;
+            g_book_record.offset = BK_HledejVers(v);
+            g_book_record.book_position.number = kjv;
+            ASSERT_EQ(BK_CtiRecord(&g_book_record), 1);
+            const std::string record(g_book_record.buffer, static_cast<std::size_t>(g_book_record.delka));
+            const std::string tag = std::string("|R") + letter + std::to_string(number) + "|R";
+            EXPECT_NE(record.find(tag), std::string::npos) << tag << " in " << record;
+            char wanted[16];
+            std::snprintf(wanted, sizeof wanted, "%c%d", letter, number);
+            EXPECT_STREQ(TopRecord(letter == 'H' ? hebrew : greek).strong, wanted);
+        }
+    }
+    std::printf("Strong's links double clicked: %d\n", links);
+    EXPECT_GT(links, 60);
+    CloseAll();
+
+    // The KJV with morphology: each Greek word of John 3:16-18 clicked.
+    const int kjvm = Open("kjvm.sbk");
+    Command(IDM_SHOW_ALL_TAGS);
+    Command(IDM_SHOW_INFO);
+    ASSERT_EQ(status.info_visible, 1);
+    Command(IDM_WINDOW_TILE_VERTICAL);
+    gui::PumpUntilIdle();
+    GoTo(kjvm, "NTJohn", 3, 16);
+    view = static_cast<HWND>(datawindow[kjvm].hrichedit);
+    GetWindowTextA(view, text, sizeof text);
+    const int length = static_cast<int>(std::strlen(text));
+    int words = 0;
+    for (int i = 1; i < length && i < 1200; ++i) {
+        if (!BK_IsRTFGreek(view, i, i + 1) || BK_IsRTFGreek(view, i - 1, i) || text[i] == ' ') continue;
+        POINTL pt{};
+        SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), i);
+        const LPARAM xy = MAKELPARAM(pt.x + 2, pt.y + 3);
+        SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, xy);
+        SendMessageA(view, WM_LBUTTONUP, 0, xy);
+        ++words;
+        EXPECT_EQ(rtfclick.out_language, SCRIPT_GREEK) << i;
+        char info[8192] = {};
+        GetWindowTextA(static_cast<HWND>(datawindow[status.id_info].hrichedit), info, sizeof info);
+        EXPECT_NE(std::strstr(info, "Value  I:"), nullptr) << i << ": " << info;
+        EXPECT_NE(std::strstr(info, "Lemma:"), nullptr) << i << ": " << info;
+        // The decoded morphology line sits between the two.
+        const char* value_end = std::strstr(info, "\r");
+        const char* lemma = std::strstr(info, "Lemma:");
+        EXPECT_TRUE(value_end && lemma && lemma - value_end > 4) << i << ": " << info;
+    }
+    SendMessageA(view, EM_SETSEL, 0, 0);
+    std::printf("Greek words clicked: %d\n", words);
+    EXPECT_GT(words, 30);
 }
