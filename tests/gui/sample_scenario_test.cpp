@@ -587,4 +587,66 @@ TEST_F(SampleScenario, EveryLinkAndWordOfAPage)
     SendMessageA(view, EM_SETSEL, 0, 0);
     std::printf("Greek words clicked: %d\n", words);
     EXPECT_GT(words, 30);
+
+    // The WLC: each Hebrew word of the first verses gives both gematria values.
+    const int wlc = Open("wlc.sbk");
+    Command(IDM_WINDOW_TILE_VERTICAL);
+    gui::PumpUntilIdle();
+    GoTo(wlc, "OTGen", 1, 1);
+    view = static_cast<HWND>(datawindow[wlc].hrichedit);
+    GetWindowTextA(view, text, sizeof text);
+    const std::string hebrew_text = text;
+    const std::size_t third = 500;  // the first verses (the view breaks Hebrew lines itself)
+    int hebrew_words = 0;
+    for (std::size_t i = 0; i < third && i < hebrew_text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(hebrew_text[i]);
+        if (c < '@' || c > 'z' || (i > 0 && static_cast<unsigned char>(hebrew_text[i - 1]) > ' ')) continue;
+        if (!BK_IsRTFHebrew(view, static_cast<int>(i), static_cast<int>(i) + 1)) continue;
+        POINTL pt{};
+        SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), static_cast<LPARAM>(i));
+        const LPARAM xy = MAKELPARAM(pt.x + 2, pt.y + 3);
+        SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, xy);
+        SendMessageA(view, WM_LBUTTONUP, 0, xy);
+        if (rtfclick.flag_word != 1) continue;  // a click beside a narrow letter
+        ++hebrew_words;
+        EXPECT_EQ(rtfclick.out_language, SCRIPT_HEBREW) << i;
+        char info[8192] = {};
+        GetWindowTextA(static_cast<HWND>(datawindow[status.id_info].hrichedit), info, sizeof info);
+        EXPECT_NE(std::strstr(info, "Value  I:"), nullptr) << i << ": " << info;
+        EXPECT_NE(std::strstr(info, "Value II:"), nullptr) << i << ": " << info;
+    }
+    SendMessageA(view, EM_SETSEL, 0, 0);
+    std::printf("Hebrew words clicked: %d\n", hebrew_words);
+    EXPECT_GT(hebrew_words, 15);
+    CloseAll();
+
+    // Strong's lexicon articles: every Strong's link of the entries of
+    // G25 to G40, double clicked, shows the entry it names.
+    const int lexicon = OpenLexicon("strgreek.lex");
+    SendMessageA(g_hMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(datawindow[lexicon].hwnd), 0);
+    gui::PumpUntilIdle();
+    view = static_cast<HWND>(datawindow[lexicon].hrichedit);
+    int article_links = 0;
+    for (int number = 25; number <= 40; ++number) {
+        ASSERT_GE(LookupStrong(2, number, lexicon), 1);
+        gui::PumpUntilIdle();
+        GetWindowTextA(view, text, sizeof text);
+        const std::string article = text;
+        std::size_t p = article.find(" G");
+        if (p == std::string::npos || !std::isdigit(static_cast<unsigned char>(article[p + 2]))) continue;
+        const int target = std::atoi(article.c_str() + p + 2);
+        POINTL pt{};
+        SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), static_cast<LPARAM>(p + 2));
+        const LPARAM xy = MAKELPARAM(pt.x + 2, pt.y + 3);
+        SendMessageA(view, WM_LBUTTONDBLCLK, MK_LBUTTON, xy);
+        SendMessageA(view, WM_LBUTTONUP, 0, xy);
+        ++article_links;
+        EXPECT_EQ(rtfclick.flag_strong, 1) << number;
+        EXPECT_EQ(rtfclick.out_strong_number, target) << number;
+        char wanted[16];
+        std::snprintf(wanted, sizeof wanted, "G%d", target);
+        EXPECT_STREQ(TopRecord(lexicon).strong, wanted) << number;
+    }
+    std::printf("Strong's links of lexicon articles double clicked: %d\n", article_links);
+    EXPECT_GT(article_links, 8);
 }
