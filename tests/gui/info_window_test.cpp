@@ -570,3 +570,22 @@ TEST_F(InfoGuiTest, LexiconArticleRightClickPreparesTheSearchAndShowsTheMenu)
     EXPECT_TRUE(g_menu_items.empty());
     EXPECT_TRUE(boxes().boxes().empty());
 }
+
+TEST_F(InfoGuiTest, BookRightClickPreparesTheSearchRequest)
+{
+    const int w = Open("kj.sbk");
+    RightClickAt(w, Find(w, "beginning") + 2, -1);
+    EXPECT_EQ(search_in.tab, 0);
+    EXPECT_EQ(search_in.type, 0);
+    EXPECT_STREQ(search_in.pattern, "beginning");
+    ASSERT_FALSE(g_menu_items.empty());
+    EXPECT_EQ(g_menu_items[0], "Search (fulltext)... \t Ctrl+F");
+    RightClickAt(w, Find(w, "H430") + 1, -1);
+    EXPECT_EQ(search_in.tab, 1);
+    EXPECT_EQ(search_in.str_language, 1);
+    EXPECT_EQ(search_in.str_number, 430);
+    RightClickAt(w, Find(w, "Jn") + 1, -1);
+    EXPECT_EQ(search_in.tab, 2);
+    EXPECT_STREQ(search_in.ref_syncname_from, "NTJohn");
+    EXPECT_EQ(search_in.ref_bp_to.verse, 16);
+}

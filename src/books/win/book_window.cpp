@@ -22,6 +22,7 @@
 #include "books/win/rich_text.h"
 #include "cmdline/history.h"
 #include "lex/lookup.h"
+#include "search/search_request.h"
 #include "text/click_info.h"
 #include "text/info_text.h"
 #include "text/win/click_view.h"
@@ -248,6 +249,9 @@ void ShowContextMenu(int id, HWND view, int x, int y)
     while (!g_right_click.text.empty() && (g_right_click.text.back() == '\n' || g_right_click.text.back() == '\r'))
         g_right_click.text.pop_back();
     if (g_right_click.text.size() > 63) g_right_click.text.resize(63);
+    // The request the search dialog opens with.
+    SEARCH_PrepareFromClick(rtfclick, g_right_click.text.c_str(), g_right_click.language,
+                            GetViewSelection(view).charset);
     // The verse list takes the clicked reference, else the clicked verse.
     static BOOK_RECORD label;
     if (rtfclick.flag_reference == 1) {
