@@ -34,6 +34,7 @@ namespace {
 std::vector<std::string> g_menu_items;
 std::vector<UINT> g_menu_states;
 int g_menu_pick = -1;
+std::vector<UINT> g_menu_keys;  // keys typed into the menu instead of a pick
 
 void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
 {
@@ -48,7 +49,10 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
         g_menu_items.push_back(text);
         g_menu_states.push_back(GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION));
     }
-    if (popup && g_menu_pick >= 0) {
+    if (popup && !g_menu_keys.empty()) {
+        for (UINT key : g_menu_keys) PostMessageA(popup, WM_KEYDOWN, key, 0);
+        g_menu_keys.clear();
+    } else if (popup && g_menu_pick >= 0) {
         for (int i = 0; i <= g_menu_pick; ++i) PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
         PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
     } else {
@@ -548,6 +552,14 @@ TEST_F(InfoGuiTest, LexiconArticleRightClickPreparesTheSearchAndShowsTheMenu)
     EXPECT_EQ(search_in.type, 0);
     EXPECT_EQ(search_in.tab, 0);
     EXPECT_STREQ(search_in.pattern, "love");
+
+    // The tag submenu's last item switches decoded Greek morphology for
+    // every window.
+    SendMessageA(static_cast<HWND>(datawindow[gl].hrichedit), EM_SETSEL, 0, 0);
+    const int decode = status.opt_decode_morphology;
+    g_menu_keys = {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_UP, VK_RETURN};
+    RightClickAt(gl, Find(gl, "love") + 1, -1);
+    EXPECT_EQ(status.opt_decode_morphology, decode ? 0 : 1);
 
     // With the information window shown, the menu's values are written there.
     Command(IDM_SHOW_INFO);

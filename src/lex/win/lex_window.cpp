@@ -526,6 +526,12 @@ void ArticleMenu(int id, HWND view, int x, int y)
     } else if (command == IDM_LX_JUMPS || command == IDM_LX_SYNC ||
                (command >= IDM_TAG_FIRST && command <= IDM_TAG_LAST)) {
         SendMessageA(H(w.hwnd), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    } else if (command == IDM_TAG_DECODE_MORPH_GREEK) {
+        // One switch for every window that shows Greek morphology.
+        ProcessTagMenuCommand(id, command);
+        BK_UpdateAllBookWindows();
+        LX_UpdateAllLexComments();
+        UpdateButonStates();
     }
 }
 
