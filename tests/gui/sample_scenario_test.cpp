@@ -494,6 +494,16 @@ TEST_F(SampleScenario, OriginalLanguageWordsLookedUp)
     gui::PumpUntilIdle();
     EXPECT_TRUE(g_menu_seen);
     EXPECT_STREQ(search_in.pattern, "discourse");
+
+    // "Informations about" the Greek lexicon.
+    SendMessageA(g_hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(datawindow[greek].hwnd), 0);
+    gui::PumpUntilIdle();
+    Command(IDM_FILE_INFO);
+    ASSERT_EQ(status.info_visible, 1);
+    GetWindowTextA(static_cast<HWND>(datawindow[status.id_info].hrichedit), text, sizeof text);
+    EXPECT_NE(std::strstr(text, "File: strgreek.lex"), nullptr) << text;
+    EXPECT_NE(std::strstr(text, "Strong"), nullptr) << text;
+    Shot("info-about-strgreek");
 }
 
 // Every Strong's number of a screenful of the KJV, double clicked: the click
