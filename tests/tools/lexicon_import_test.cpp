@@ -170,6 +170,10 @@ TEST_F(LexiconImport, StrongsGreekFromASwordExport)
     EXPECT_EQ(stats.records, 4);
     EXPECT_EQ(stats.not_used, 1);
     EXPECT_EQ(stats.strong_links, 3);
+    // The header names the tag classes the entries use, and only those.
+    EXPECT_EQ(m.tag_bytes[7], 1);  // Hebrew Strong's numbers
+    EXPECT_EQ(m.tag_bytes[8], 1);  // Greek Strong's numbers
+    EXPECT_EQ(m.tag_bytes[5], stats.verse_refs > 0 ? 1 : 0);  // references
     std::vector<LXRECORD> recs = ReadAll(m);
     ASSERT_EQ(recs.size(), 4u);
     // Greek order: alpha (the capital tied to the small letter), agapao
@@ -243,6 +247,8 @@ TEST_F(LexiconImport, TopicalWithLatinKeysAndReferences)
     LexImportStats stats;
     modwriter::LexiconModule m = Build(LexKind::Topical, "sword-lexicon", kNaveImp, stats);
     EXPECT_EQ(stats.verse_refs, 4);
+    EXPECT_EQ(m.tag_bytes[5], 1);  // references
+    EXPECT_EQ(m.tag_bytes[8], 0);  // no Strong's numbers
     std::vector<LXRECORD> recs = ReadAll(m);
     ASSERT_EQ(recs.size(), 4u);
     EXPECT_STREQ(recs[0].slovo, "AARON");

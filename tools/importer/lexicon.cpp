@@ -663,12 +663,6 @@ bool BuildImportedLexicon(const LexImportOptions& opt, const std::vector<LexSour
     module.collation = opt.kind == LexKind::StrongsHebrew ? HebrewCollation()
                        : opt.kind == LexKind::StrongsGreek ? GreekCollation()
                                                            : LatinCollation();
-    // Tag classes of lexicon text: references, Strong's numbers, bold, italic; all shown.
-    module.tag_bytes[5] = 1;   // reference
-    module.tag_bytes[7] = 1;   // Hebrew Strong's numbers
-    module.tag_bytes[8] = 1;   // Greek Strong's numbers
-    module.tag_bytes[9] = 1;   // bold
-    module.tag_bytes[10] = 1;  // italic
     if (opt.kind == LexKind::StrongsHebrew && opt.format == "hebrew-strong")
         module.labels = {{"Transliteration: ", 0}, {"Pronunciation: ", 0}, {"Part of speech: ", 0}, {"Derivation: ", 0}};
     else if (strongs)
@@ -731,6 +725,18 @@ bool BuildImportedLexicon(const LexImportOptions& opt, const std::vector<LexSour
         error = name + ": no entries with text";
         return false;
     }
+    // Tag classes of lexicon text, marked where the entries use them (all
+    // shown): references, Strong's numbers, bold, italic.
+    const std::pair<int, const char*> classes[] = {{5, "|RR"}, {7, "|RH"}, {8, "|RG"}, {9, "|TB"}, {10, "|TI"}};
+    for (const auto& [byte, tag] : classes)
+        for (const Keyed& k : entries) {
+            bool used = k.entry.body.find(tag) != std::string::npos;
+            for (const std::string& item : k.entry.items) used = used || item.find(tag) != std::string::npos;
+            if (used) {
+                module.tag_bytes[static_cast<std::size_t>(byte)] = 1;
+                break;
+            }
+        }
     // Keyword order under the module's own collation; entries with the same
     // keyword in order of their Strong's numbers.
     std::string alphabet = modwriter::EncodeCollationTable(module.collation);
