@@ -7,8 +7,10 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/records.h"
+#include "app/win/data_window.h"
 #include "app/win/main_menu.h"
 #include "app/win/main_window.h"
 #include "book_gui_fixture.h"
@@ -16,12 +18,47 @@
 #include "cmdline/history.h"
 #include "harness.h"
 #include "modwriter/modwriter.h"
+#include "lex/lex_list.h"
+#include "lex/win/lex_window.h"
 #include "resource.h"
+#include "search/search_types.h"
 #include "text/click_info.h"
 #include "text/win/click_view.h"
 #include "text/win/info_window.h"
 
 namespace {
+
+// What an open popup menu showed: its items' texts and states. A thread
+// timer reads the menu while its modal loop runs, then picks item
+// g_menu_pick (by Down keys and Enter) or closes it.
+std::vector<std::string> g_menu_items;
+std::vector<UINT> g_menu_states;
+int g_menu_pick = -1;
+std::vector<UINT> g_menu_keys;  // keys typed into the menu instead of a pick
+
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND popup = FindWindowA("#32768", nullptr);
+    HMENU menu = popup ? reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)) : nullptr;
+    g_menu_items.clear();
+    g_menu_states.clear();
+    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
+        char text[256] = "";
+        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        g_menu_items.push_back(text);
+        g_menu_states.push_back(GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION));
+    }
+    if (popup && !g_menu_keys.empty()) {
+        for (UINT key : g_menu_keys) PostMessageA(popup, WM_KEYDOWN, key, 0);
+        g_menu_keys.clear();
+    } else if (popup && g_menu_pick >= 0) {
+        for (int i = 0; i <= g_menu_pick; ++i) PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
+    } else {
+        EndMenu();
+    }
+}
 
 class InfoGuiTest : public gui::BookGuiTest {
 protected:
@@ -86,6 +123,29 @@ protected:
         const std::string bytes = modwriter::BuildLexiconModule(lex, &error);
         ASSERT_FALSE(bytes.empty()) << error;
         write("sg.lex", bytes);
+
+        // A Greek lexicon whose articles hold Greek words, Strong's links and
+        // references, with a book table for them.
+        modwriter::LexiconModule links;
+        links.language = 2;
+        links.info = {{"IA", "GL"}, {"IT", "Greek Links"}};
+        links.tag_bytes = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0};
+        links.collation = lex.collation;
+        links.books = {modwriter::Book("Genesis", "Gen", "OTGen"), modwriter::Book("John", "Jn", "NTJohn")};
+        const char* articles[][3] = {
+            {"agapaw", "G25", "|TGagapaw|Tg to love, more at |RG26|Rg."},
+            {"agaph", "G26", "|TGagaph|Tg love, from |TGagapaw|Tg; as in |RRNTJohn:3:16|Rr and |RRNTRom:5:8|Rr."},
+            {"qeos", "G2316", "|TGqeos|Tg God."}};
+        for (const auto& k : articles) {
+            modwriter::LexEntry e;
+            e.keyword = k[0];
+            e.strong = k[1];
+            e.body = k[2];
+            links.entries.push_back(e);
+        }
+        const std::string link_bytes = modwriter::BuildLexiconModule(links, &error);
+        ASSERT_FALSE(link_bytes.empty()) << error;
+        write("gl.lex", link_bytes);
     }
 
     // Clicks (single or double) on character at of window w's view.
@@ -111,6 +171,33 @@ protected:
         for (int i = 0; i < n; ++i) p = t.find(s, p == std::string::npos ? 0 : p + 1);
         EXPECT_NE(p, std::string::npos) << s << " in " << t;
         return static_cast<int>(p);
+    }
+    // A right click on character at of window w's view; the menu that opens
+    // is read and item pick chosen (-1: none).
+    static void RightClickAt(int w, int at, int pick)
+    {
+        HWND view = static_cast<HWND>(datawindow[w].hrichedit);
+        POINTL pt{};
+        SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), at);
+        g_menu_items.clear();
+        g_menu_pick = pick;
+        SetTimer(nullptr, 0, 200, ReadOpenMenu);
+        SendMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x + 2, pt.y + 3));
+        gui::PumpUntilIdle();
+    }
+    // The index of the menu item that starts with text, or -1.
+    static int MenuItem(const std::string& text)
+    {
+        for (std::size_t i = 0; i < g_menu_items.size(); ++i)
+            if (g_menu_items[i].compare(0, text.size(), text) == 0) return static_cast<int>(i);
+        return -1;
+    }
+    static std::string Selected(int w)
+    {
+        DWORD start = 0, end = 0;
+        SendMessageA(static_cast<HWND>(datawindow[w].hrichedit), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return end > start ? Text(w).substr(start, end - start) : "";
     }
     static std::string InfoText()
     {
@@ -331,4 +418,186 @@ TEST_F(InfoGuiTest, CopiedHebrewIsInReadingOrder)
     GlobalUnlock(u);
     CloseClipboard();
     EXPECT_EQ(text, L"\u05D0\u05DC\u05D4\u05D9\u05DD");
+}
+
+TEST_F(InfoGuiTest, LexiconArticleClicksFollowLinksAndLookWordsUp)
+{
+    const int a = Open("kj.sbk");
+    const int sg = Open("sg.lex");
+    const int gl = Open("gl.lex");
+    ASSERT_EQ(datawindow[gl].type, MODULE_LEXICON);
+    ASSERT_STREQ(datawindow[gl].lx_radek[0].tLeft, "agapaw");
+
+    // A Strong's link: the lexicons that take part show its entry, the
+    // clicked one among them.
+    ClickAt(gl, Find(gl, "G26") + 1, true);
+    EXPECT_EQ(rtfclick.flag_id, 1);
+    EXPECT_EQ(rtfclick.flag_strong, 1);
+    EXPECT_EQ(rtfclick.out_strong_language, 2);
+    EXPECT_EQ(rtfclick.out_strong_number, 26);
+    EXPECT_STREQ(datawindow[gl].lx_radek[0].tLeft, "agaph");
+    EXPECT_STREQ(datawindow[sg].lx_radek[0].tLeft, "agaph");
+
+    // A reference whose book the lexicon's table names: the book window goes
+    // there and the history gets it.
+    ASSERT_EQ(Place(a), (V{1, 1, 1}));
+    const int before = history_used;
+    ClickAt(gl, Find(gl, "Jn") + 1, true);
+    EXPECT_EQ(rtfclick.flag_reference, 1);
+    EXPECT_STREQ(rtfclick.out_ref_syncname, "NTJohn");
+    EXPECT_EQ(Place(a), (V{2, 3, 16}));
+    ASSERT_EQ(history_used, before + 1);
+    EXPECT_STREQ(history[history_used - 1].sync_name, "NTJohn");
+    EXPECT_EQ(history[history_used - 1].book_position.verse, 16);
+    EXPECT_STREQ(datawindow[gl].lx_radek[0].tLeft, "agaph");  // the lexicon stays
+
+    // One it does not name: nothing moves.
+    ClickAt(gl, Find(gl, "NTRom") + 2, true);
+    EXPECT_EQ(rtfclick.flag_reference, 0);
+    EXPECT_EQ(Place(a), (V{2, 3, 16}));
+    EXPECT_EQ(history_used, before + 1);
+
+    // A Greek word of the article is selected and looked up; with its
+    // jumps switched off the lexicon itself stays.
+    SendMessageA(static_cast<HWND>(datawindow[gl].hwnd), WM_COMMAND, MAKEWPARAM(IDM_LX_JUMPS, 0), 0);
+    EXPECT_EQ(datawindow[gl].no_jumps, 1);
+    ClickAt(gl, Find(gl, "agapaw") + 2, true);
+    EXPECT_EQ(rtfclick.out_language, 2);
+    EXPECT_EQ(Selected(gl), "agapaw");
+    EXPECT_STREQ(datawindow[sg].lx_radek[0].tLeft, "agapaw");
+    EXPECT_STREQ(datawindow[gl].lx_radek[0].tLeft, "agaph");
+    // With them on it follows too.
+    SendMessageA(static_cast<HWND>(datawindow[gl].hwnd), WM_COMMAND, MAKEWPARAM(IDM_LX_JUMPS, 0), 0);
+    ClickAt(gl, Find(gl, "agapaw") + 2, true);
+    EXPECT_STREQ(datawindow[gl].lx_radek[0].tLeft, "agapaw");
+    LX_ScrollTrack(gl, 2);
+    LX_Redisplay(gl);
+
+    // With the information window shown a single click gives the word's
+    // values: a 1, g 3, a 1, p 80, h 8.
+    Command(IDM_SHOW_INFO);
+    ASSERT_EQ(status.info_visible, 1);
+    const int gl_now = FindDatawindowOfHwnd(static_cast<HWND>(datawindow[gl].hwnd));
+    ClickAt(gl_now, Find(gl_now, "agaph") + 2);
+    EXPECT_NE(InfoText().find("Value  I:  93  12  3"), std::string::npos) << InfoText();
+    EXPECT_TRUE(boxes().boxes().empty());
+}
+
+TEST_F(InfoGuiTest, LexiconArticleRightClickPreparesTheSearchAndShowsTheMenu)
+{
+    Open("kj.sbk");
+    const int sg = Open("sg.lex");
+    const int gl = Open("gl.lex");
+    LX_ScrollTrack(gl, 2);
+    LX_Redisplay(gl);
+    ASSERT_STREQ(datawindow[gl].lx_radek[0].tLeft, "agaph");
+
+    // A Greek word: its request and its menu, with the word's value.
+    RightClickAt(gl, Find(gl, "agaph") + 2, -1);
+    EXPECT_EQ(Selected(gl), "agaph");
+    EXPECT_EQ(search_in.tab, 0);
+    EXPECT_EQ(search_in.type, 2);
+    EXPECT_STREQ(search_in.pattern, "agaph");
+    ASSERT_GE(g_menu_items.size(), 7u);
+    EXPECT_EQ(g_menu_items[0], "Search (fulltext)... \t Ctrl+F");
+    EXPECT_FALSE(g_menu_states[0] & MF_GRAYED);
+    EXPECT_EQ(g_menu_items[1], "Look at");
+    EXPECT_FALSE(g_menu_states[1] & MF_GRAYED);
+    EXPECT_EQ(MenuItem("Add to verse list"), -1);
+    const int jumps = MenuItem("Jumps inside lexicon");
+    ASSERT_GE(jumps, 0);
+    EXPECT_TRUE(g_menu_states[static_cast<std::size_t>(jumps)] & MF_CHECKED);
+    EXPECT_GE(MenuItem("Synchronize with other dict/lex"), 0);
+    EXPECT_GE(MenuItem("Tag options..."), 0);
+    const int value = MenuItem("Value  I:");
+    ASSERT_GE(value, 0);
+    EXPECT_EQ(g_menu_items[static_cast<std::size_t>(value)], "Value  I:  93  12  3");
+    EXPECT_EQ(MenuItem("Value II:"), -1);
+
+    // A Strong's link prepares the Strong's tab.
+    SendMessageA(static_cast<HWND>(datawindow[gl].hrichedit), EM_SETSEL, 0, 0);
+    LX_ScrollTrack(gl, 1);
+    LX_Redisplay(gl);
+    RightClickAt(gl, Find(gl, "G26") + 1, -1);
+    EXPECT_EQ(search_in.tab, 1);
+    EXPECT_EQ(search_in.str_type, 0);
+    EXPECT_EQ(search_in.str_language, 2);
+    EXPECT_EQ(search_in.str_number, 26);
+
+    // A reference: the reference tab, and the verse-list item names it
+    // (greyed until verse lists come).
+    SendMessageA(static_cast<HWND>(datawindow[gl].hrichedit), EM_SETSEL, 0, 0);
+    LX_ScrollTrack(gl, 2);
+    LX_Redisplay(gl);
+    RightClickAt(gl, Find(gl, "Jn") + 1, -1);
+    EXPECT_EQ(search_in.tab, 2);
+    EXPECT_STREQ(search_in.ref_syncname_from, "NTJohn");
+    EXPECT_EQ(search_in.ref_bp_from.chapter, 3);
+    EXPECT_EQ(search_in.ref_bp_to.verse, 16);
+    const int add = MenuItem("Add to verse list [John 3:16");
+    ASSERT_GE(add, 0) << (g_menu_items.size() > 2 ? g_menu_items[2] : "");
+    EXPECT_TRUE(g_menu_states[static_cast<std::size_t>(add)] & MF_GRAYED);
+
+    // "Look at" on a Greek word: the synchronised lexicon shows it.
+    SendMessageA(static_cast<HWND>(datawindow[gl].hrichedit), EM_SETSEL, 0, 0);
+    LX_ScrollTrack(sg, 3);
+    LX_Redisplay(sg);
+    ASSERT_STREQ(datawindow[sg].lx_radek[0].tLeft, "qeos");
+    RightClickAt(gl, Find(gl, "agaph") + 2, 1);
+    EXPECT_STREQ(datawindow[sg].lx_radek[0].tLeft, "agaph");
+
+    // "Search (fulltext)..." leaves the prepared request for the dialog.
+    SendMessageA(static_cast<HWND>(datawindow[gl].hrichedit), EM_SETSEL, 0, 0);
+    RightClickAt(gl, Find(gl, "love") + 1, 0);
+    EXPECT_EQ(search_in.type, 0);
+    EXPECT_EQ(search_in.tab, 0);
+    EXPECT_STREQ(search_in.pattern, "love");
+
+    // The tag submenu's last item switches decoded Greek morphology for
+    // every window.
+    SendMessageA(static_cast<HWND>(datawindow[gl].hrichedit), EM_SETSEL, 0, 0);
+    const int decode = status.opt_decode_morphology;
+    g_menu_keys = {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_UP, VK_RETURN};
+    RightClickAt(gl, Find(gl, "love") + 1, -1);
+    EXPECT_EQ(status.opt_decode_morphology, decode ? 0 : 1);
+
+    // With the information window shown, the menu's values are written there.
+    Command(IDM_SHOW_INFO);
+    ASSERT_EQ(status.info_visible, 1);
+    SendMessageA(static_cast<HWND>(datawindow[gl].hrichedit), EM_SETSEL, 0, 0);
+    RightClickAt(gl, Find(gl, "agapaw") + 2, -1);
+    EXPECT_NE(MenuItem("Value  I:  886  22  4"), -1);
+    EXPECT_NE(InfoText().find("Value  I:  886  22  4"), std::string::npos) << InfoText();
+
+    // Nothing under the mouse: a beep and no menu.
+    HWND view = static_cast<HWND>(datawindow[gl].hrichedit);
+    SendMessageA(view, EM_SETSEL, 0, 0);
+    RECT rc;
+    GetClientRect(view, &rc);
+    g_menu_items.assign(1, "none");
+    g_menu_pick = -1;
+    SetTimer(nullptr, 0, 200, ReadOpenMenu);
+    SendMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(rc.right - 5, rc.bottom - 5));
+    gui::PumpUntilIdle(300, 2000);
+    EXPECT_TRUE(g_menu_items.empty());
+    EXPECT_TRUE(boxes().boxes().empty());
+}
+
+TEST_F(InfoGuiTest, BookRightClickPreparesTheSearchRequest)
+{
+    const int w = Open("kj.sbk");
+    RightClickAt(w, Find(w, "beginning") + 2, -1);
+    EXPECT_EQ(search_in.tab, 0);
+    EXPECT_EQ(search_in.type, 0);
+    EXPECT_STREQ(search_in.pattern, "beginning");
+    ASSERT_FALSE(g_menu_items.empty());
+    EXPECT_EQ(g_menu_items[0], "Search (fulltext)... \t Ctrl+F");
+    RightClickAt(w, Find(w, "H430") + 1, -1);
+    EXPECT_EQ(search_in.tab, 1);
+    EXPECT_EQ(search_in.str_language, 1);
+    EXPECT_EQ(search_in.str_number, 430);
+    RightClickAt(w, Find(w, "Jn") + 1, -1);
+    EXPECT_EQ(search_in.tab, 2);
+    EXPECT_STREQ(search_in.ref_syncname_from, "NTJohn");
+    EXPECT_EQ(search_in.ref_bp_to.verse, 16);
 }

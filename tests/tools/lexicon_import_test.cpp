@@ -170,6 +170,10 @@ TEST_F(LexiconImport, StrongsGreekFromASwordExport)
     EXPECT_EQ(stats.records, 4);
     EXPECT_EQ(stats.not_used, 1);
     EXPECT_EQ(stats.strong_links, 3);
+    // The header names the tag classes the entries use, and only those.
+    EXPECT_EQ(m.tag_bytes[7], 1);  // Hebrew Strong's numbers
+    EXPECT_EQ(m.tag_bytes[8], 1);  // Greek Strong's numbers
+    EXPECT_EQ(m.tag_bytes[5], stats.verse_refs > 0 ? 1 : 0);  // references
     std::vector<LXRECORD> recs = ReadAll(m);
     ASSERT_EQ(recs.size(), 4u);
     // Greek order: alpha (the capital tied to the small letter), agapao
@@ -195,6 +199,17 @@ TEST_F(LexiconImport, StrongsGreekFromASwordExport)
     EXPECT_EQ(FirstGloss("to love (a gloss for this test):--loved."), "to love");
     EXPECT_EQ(FirstGloss(" love, i.e. a test:--love"), "love");
     EXPECT_EQ(FirstGloss(""), "");
+    // Qualifiers, derivations and parentheses are not the gloss.
+    EXPECT_EQ(FirstGloss(" properly, to be a courier, i.e. (by implication) to press:--compel (to go). "),
+              "to be a courier");
+    EXPECT_EQ(FirstGloss("compare G34) (to bring tidings); a messenger; especially an \"angel\":--angel."),
+              "a messenger");
+    EXPECT_EQ(FirstGloss(" properly, lead, i.e. come on:--go to. "), "lead");
+    EXPECT_EQ(FirstGloss("who (is) like God; Mikael, the name of an archangel"), "who (is) like God");
+    EXPECT_EQ(FirstGloss("from G71; properly (by implication) a drove:--herd."), "a drove");
+    EXPECT_EQ(FirstGloss("a primary particle; properly:--and."), "");
+    EXPECT_EQ(FirstGloss("probably a ligament (as fastening):--joint."), "a ligament");
+    EXPECT_EQ(FirstGloss("probably akin to the base of G1325; a loan:--debt."), "a loan");
 
     // Lookups a double click makes: by Strong's number and by headword.
     EXPECT_EQ(LX_SearchFirstStrong(0, 2, 25, 1), 2);
@@ -232,6 +247,8 @@ TEST_F(LexiconImport, TopicalWithLatinKeysAndReferences)
     LexImportStats stats;
     modwriter::LexiconModule m = Build(LexKind::Topical, "sword-lexicon", kNaveImp, stats);
     EXPECT_EQ(stats.verse_refs, 4);
+    EXPECT_EQ(m.tag_bytes[5], 1);  // references
+    EXPECT_EQ(m.tag_bytes[8], 0);  // no Strong's numbers
     std::vector<LXRECORD> recs = ReadAll(m);
     ASSERT_EQ(recs.size(), 4u);
     EXPECT_STREQ(recs[0].slovo, "AARON");

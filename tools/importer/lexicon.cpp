@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -662,12 +663,6 @@ bool BuildImportedLexicon(const LexImportOptions& opt, const std::vector<LexSour
     module.collation = opt.kind == LexKind::StrongsHebrew ? HebrewCollation()
                        : opt.kind == LexKind::StrongsGreek ? GreekCollation()
                                                            : LatinCollation();
-    // Tag classes of lexicon text: references, Strong's numbers, bold, italic; all shown.
-    module.tag_bytes[5] = 1;   // reference
-    module.tag_bytes[7] = 1;   // Hebrew Strong's numbers
-    module.tag_bytes[8] = 1;   // Greek Strong's numbers
-    module.tag_bytes[9] = 1;   // bold
-    module.tag_bytes[10] = 1;  // italic
     if (opt.kind == LexKind::StrongsHebrew && opt.format == "hebrew-strong")
         module.labels = {{"Transliteration: ", 0}, {"Pronunciation: ", 0}, {"Part of speech: ", 0}, {"Derivation: ", 0}};
     else if (strongs)
@@ -730,6 +725,18 @@ bool BuildImportedLexicon(const LexImportOptions& opt, const std::vector<LexSour
         error = name + ": no entries with text";
         return false;
     }
+    // Tag classes of lexicon text, marked where the entries use them (all
+    // shown): references, Strong's numbers, bold, italic.
+    const std::pair<int, const char*> classes[] = {{5, "|RR"}, {7, "|RH"}, {8, "|RG"}, {9, "|TB"}, {10, "|TI"}};
+    for (const auto& [byte, tag] : classes)
+        for (const Keyed& k : entries) {
+            bool used = k.entry.body.find(tag) != std::string::npos;
+            for (const std::string& item : k.entry.items) used = used || item.find(tag) != std::string::npos;
+            if (used) {
+                module.tag_bytes[static_cast<std::size_t>(byte)] = 1;
+                break;
+            }
+        }
     // Keyword order under the module's own collation; entries with the same
     // keyword in order of their Strong's numbers.
     std::string alphabet = modwriter::EncodeCollationTable(module.collation);
@@ -751,25 +758,111 @@ bool BuildImportedLexicon(const LexImportOptions& opt, const std::vector<LexSour
     return true;
 }
 
+namespace {
+
+bool StartsWithWord(const std::string& s, const char* word) {
+    const size_t n = std::strlen(word);
+    if (s.compare(0, n, word) != 0) return false;
+    return s.size() == n || !std::isalpha(static_cast<unsigned char>(s[n]));
+}
+
+void TrimBlanks(std::string& s) {
+    const size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) {
+        s.clear();
+        return;
+    }
+    s.erase(0, b);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '-')) s.pop_back();
+}
+
+// One clause of a definition made a gloss: its leading parentheses and
+// qualifiers ("properly", "by implication", ...) go, it ends at the first
+// comma, colon, full stop or bracket, and a parenthesis that closes it goes
+// too. "" for a clause that tells where the word comes from.
+std::string ClauseGloss(std::string c) {
+    static const char* const kQualifiers[] = {"properly", "literally", "figuratively", "specially", "especially",
+                                              "by implication", "by extension", "by analogy", "i.e.", "or",
+                                              "and", "also", "hence", "generally", "usually", "probably",
+                                              "perhaps", "apparently", "originally"};
+    static const char* const kOrigins[] = {"compare", "see", "from", "of foreign origin", "of Hebrew origin",
+                                           "of Latin origin", "of Chaldee origin", "of uncertain", "a primary",
+                                           "a prolonged", "a form of", "the same as", "imperative", "akin",
+                                           "by reduplication", "contracted", "neuter of",
+                                           "feminine of", "plural of", "corresponding to", "a root"};
+    for (bool again = true; again;) {
+        again = false;
+        TrimBlanks(c);
+        if (!c.empty() && (c[0] == '(' || c[0] == '[')) {
+            const char close = c[0] == '(' ? ')' : ']';
+            const size_t e = c.find(close);
+            c = e == std::string::npos ? "" : c.substr(e + 1);
+            again = true;
+            continue;
+        }
+        if (!c.empty() && c[0] == ',') {
+            c.erase(0, 1);
+            again = true;
+            continue;
+        }
+        for (const char* q : kQualifiers)
+            if (StartsWithWord(c, q)) {
+                c.erase(0, std::strlen(q));
+                again = true;
+                break;
+            }
+    }
+    for (const char* o : kOrigins)
+        if (StartsWithWord(c, o)) return "";
+    int depth = 0;
+    size_t open = std::string::npos;
+    for (size_t i = 0; i < c.size(); ++i) {
+        const char ch = c[i];
+        if (ch == '(') {
+            if (depth++ == 0) open = i;
+        } else if (ch == ')') {
+            if (depth > 0 && --depth == 0 && c.find_first_not_of(" ,:.", i + 1) == std::string::npos) {
+                c.resize(open);  // a closing parenthesis: the gloss ends before it
+                break;
+            }
+        } else if (depth == 0 && (ch == ',' || ch == ':' || ch == '.' || ch == '[')) {
+            c.resize(i);
+            break;
+        }
+    }
+    if (depth > 0 && open != std::string::npos && open < c.size()) c.resize(open);
+    TrimBlanks(c);
+    std::string out;
+    for (char ch : c)
+        if (!(ch == ' ' && !out.empty() && out.back() == ' ')) out += ch;
+    return out.size() > 60 ? "" : out;
+}
+
+} // namespace
+
 std::string FirstGloss(std::string_view definition) {
     std::string plain(definition);
     for (char& c : plain)
         if (c == '\r' || c == '\n' || c == '\t') c = ' ';
     // Strong's definitions end with ":--" and the translations; the gloss is
-    // the text before the first separator.
-    size_t dash = plain.find(":--");
-    std::string g = plain.substr(0, dash);
-    size_t cut = g.find_first_of(";,:(.[");
-    if (cut != std::string::npos) g = g.substr(0, cut);
-    size_t b = g.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    g = g.substr(b);
-    while (!g.empty() && (g.back() == ' ' || g.back() == '-')) g.pop_back();
-    std::string out;
-    for (char c : g)
-        if (!(c == ' ' && !out.empty() && out.back() == ' ')) out += c;
-    if (out.size() > 60) return "";
-    return out;
+    // the first clause before them that says what the word means.
+    plain = plain.substr(0, plain.find(":--"));
+    // A parenthesis the derivation opened before the definition began.
+    const size_t close = plain.find(')');
+    if (close != std::string::npos && plain.rfind('(', close) == std::string::npos) plain.erase(0, close + 1);
+    size_t from = 0;
+    int depth = 0;
+    for (size_t i = 0; i <= plain.size(); ++i) {
+        const char ch = i < plain.size() ? plain[i] : ';';
+        if (ch == '(') ++depth;
+        else if (ch == ')' && depth > 0) --depth;
+        else if (ch == ';' && depth == 0) {
+            std::string gloss = ClauseGloss(plain.substr(from, i - from));
+            if (!gloss.empty()) return gloss;
+            from = i + 1;
+        }
+    }
+    return "";
 }
 
 modwriter::DictionaryModule DerivedDictionary(const LexImportOptions& opt, std::vector<modwriter::DicEntry> pairs) {

@@ -250,10 +250,9 @@ void ShowContextMenu(int id, HWND view, int x, int y)
     while (!g_right_click.text.empty() && (g_right_click.text.back() == '\n' || g_right_click.text.back() == '\r'))
         g_right_click.text.pop_back();
     if (g_right_click.text.size() > 63) g_right_click.text.resize(63);
-    // The clicked word, Strong's number or reference is the search request
-    // the context menu's search starts with.
+    // The request the search dialog opens with.
     SEARCH_PrepareFromClick(rtfclick, g_right_click.text.c_str(), g_right_click.language,
-                            datawindow[id].charset[0]);
+                            GetViewSelection(view).charset);
     search_in.datawindow = id;
     // The verse list takes the clicked reference, else the clicked verse.
     static BOOK_RECORD label;

@@ -18,13 +18,18 @@
 #include "books/book_window.h"
 #include "books/rtf_tags.h"
 #include "books/win/book_window.h"
+#include "books/tag_parser.h"
 #include "books/win/rich_text.h"
+#include "cmdline/history.h"
 #include "lex/lex_article.h"
 #include "lex/lex_datawindow.h"
 #include "lex/lex_list.h"
 #include "lex/lex_reader.h"
 #include "lex/lookup.h"
 #include "resource.h"
+#include "search/search_request.h"
+#include "search/win/search_dialog.h"
+#include "text/click_info.h"
 #include "text/keyboard.h"
 #include "text/word_tags.h"
 #include "text/win/click_view.h"
@@ -387,35 +392,101 @@ void ListMenu(int id, HWND list, int x, int y)
     }
 }
 
-// ------------------------------------------------------------ article menu
+// ------------------------------------------------------------ article clicks
 
-// The selected text of the article and its script (from the font).
-std::string Selection(HWND view, int* language)
+// The view's characters [left, right) as the last click analysis read them,
+// without paragraph ends, cut to 63 characters.
+std::string ClickedText(int left, int right)
 {
-    CHARRANGE range = {};
-    SendMessageA(view, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    *language = SCRIPT_LATIN;
-    if (range.cpMax <= range.cpMin) return "";
-    std::string text(static_cast<std::size_t>(range.cpMax - range.cpMin) + 1, '\0');
-    const LRESULT n = SendMessageA(view, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\r' || text.back() == '\n')) text.pop_back();
+    if (!rtfclick.in_buf || left < 0 || right <= left) return "";
+    const int length = static_cast<int>(strnlen(rtfclick.in_buf, static_cast<std::size_t>(rtfclick.in_size)));
+    if (right > length) right = length;
+    if (right <= left) return "";
+    std::string text(rtfclick.in_buf + left, static_cast<std::size_t>(right - left));
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) text.pop_back();
     if (text.size() > 63) text.resize(63);
-    if (BK_IsRTFHebrew(view, range.cpMin, range.cpMax)) *language = SCRIPT_HEBREW;
-    else if (BK_IsRTFGreek(view, range.cpMin, range.cpMax)) *language = SCRIPT_GREEK;
     return text;
 }
 
-void ArticleMenu(int id, HWND view, int x, int y)
+// A double click: the word is selected; a reference moves the book windows
+// and enters the history, a Strong's link shows its entry in the lexicons
+// that take part, any other word is looked up.
+void ArticleDoubleClick(int id, HWND view, int x, int y)
+{
+    if (!AnalyseViewClick(id, view, x, y)) return;
+    if (rtfclick.flag_word == 1)
+        SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(rtfclick.out_word_l),
+                     static_cast<LPARAM>(rtfclick.out_word_r + 1));
+    if (rtfclick.flag_reference == 1) {
+        BK_SyncBooks2(rtfclick.out_ref_bp, rtfclick.out_ref_syncname);
+        AddToHistory(rtfclick.out_ref_bp);
+        // The navigator and status bar of the book window last active.
+        const int last = status.bk_last_book;
+        if (last != id && last >= 0 && last < status.num_windows && BK_IsBookWindow(last)) {
+            BK_UpdateNavigator(datawindow[last].book_position, last, 0);
+            UpdateStatusBar(last, 1);
+        }
+    } else if (rtfclick.flag_strong == 1) {
+        LookupStrong(rtfclick.out_strong_language, rtfclick.out_strong_number, id);
+    } else if (rtfclick.flag_word == 1) {
+        const std::string word = ClickedText(rtfclick.out_word_l, rtfclick.out_word_r + 1);
+        if (!word.empty()) LookupWord(word.c_str(), rtfclick.out_language, id);
+    }
+    UpdateStatusIfActive(id);
+}
+
+// What the current right click of an article took: the text (display
+// order) and its script.
+struct ARTICLE_CLICK {
+    std::string text;
+    int language = 0;
+};
+
+// A right click selects the clicked word (a selection is kept) and prepares
+// the search request from it. False, after a beep, when nothing was hit.
+bool PrepareArticleClick(int id, HWND view, int x, int y, ARTICLE_CLICK* click)
+{
+    if (!AnalyseViewClick(id, view, x, y)) {
+        Beep();
+        return false;
+    }
+    VIEW_SELECTION sel = GetViewSelection(view);
+    if (sel.right <= sel.left) {
+        if (rtfclick.flag_word != 1) {
+            Beep();
+            return false;
+        }
+        SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(rtfclick.out_word_l),
+                     static_cast<LPARAM>(rtfclick.out_word_r + 1));
+        sel = GetViewSelection(view);
+        sel.language = rtfclick.out_language;
+    }
+    click->text = ClickedText(sel.left, sel.right);
+    click->language = sel.language;
+    if (click->text.empty()) {
+        Beep();
+        return false;
+    }
+    SEARCH_PrepareFromClick(rtfclick, click->text.c_str(), click->language, sel.charset);
+    return true;
+}
+
+HMENU CreateArticleMenu(int id, const ARTICLE_CLICK& click)
 {
     DATAWINDOW& w = datawindow[id];
-    int language = 0;
-    const std::string selected = Selection(view, &language);
     HMENU menu = CreatePopupMenu();
-    // The search dialog comes with the search: the item waits greyed.
-    AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_LX_SEARCH, Str(IDS_MENU_SEARCH_FULLTEXT).c_str());
-    AppendMenuA(menu, MF_STRING | (selected.empty() ? MF_GRAYED : MF_ENABLED), IDM_LX_LOOK_AT,
-                Str(IDS_MENU_LOOK_AT).c_str());
+    if (!menu) return nullptr;
+    AppendMenuA(menu, MF_STRING, IDM_LX_SEARCH, Str(IDS_MENU_SEARCH_FULLTEXT).c_str());
+    AppendMenuA(menu, MF_STRING, IDM_LX_LOOK_AT, Str(IDS_MENU_LOOK_AT).c_str());
+    if (rtfclick.flag_reference == 1) {
+        // Verse lists are not part of the program yet: the item waits greyed.
+        static BOOK_RECORD label;
+        label.book_position = rtfclick.out_ref_bp;
+        BK_GenerujPopisku(&label, id, 1);
+        char text[256];
+        std::snprintf(text, sizeof text, Str(IDS_MENU_ADD_TO_VERSE_LIST).c_str(), label.name);
+        AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_BK_ADD_TO_VERSE_LIST, text);
+    }
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING | (w.no_jumps == 0 ? MF_CHECKED : MF_UNCHECKED), IDM_LX_JUMPS,
                 Str(IDS_MENU_LX_JUMPS).c_str());
@@ -425,20 +496,42 @@ void ArticleMenu(int id, HWND view, int x, int y)
     HMENU tags = CreateTagMenu(id);
     AppendMenuA(menu, MF_POPUP | (w.tag_advanced == 1 ? MF_ENABLED : MF_GRAYED), reinterpret_cast<UINT_PTR>(tags),
                 Str(IDS_MENU_TAG_OPTIONS).c_str());
-    std::string reading = selected;
-    if (language == SCRIPT_HEBREW) std::reverse(reading.begin(), reading.end());
-    AppendGematria(menu, reading, language);
+    // Hebrew is shown reversed; its values are counted in reading order.
+    std::string reading = click.text;
+    if (click.language == SCRIPT_HEBREW) std::reverse(reading.begin(), reading.end());
+    AppendGematria(menu, reading, click.language);
+    return menu;
+}
+
+void ArticleMenu(int id, HWND view, int x, int y)
+{
+    ARTICLE_CLICK click;
+    if (!PrepareArticleClick(id, view, x, y, &click)) return;
+    DATAWINDOW& w = datawindow[id];
+    // The values of the menu's gematria lines go to the information window too.
+    INFO_ShowGematria(click.text.data(), static_cast<int>(click.text.size()), click.language);
+    HMENU menu = CreateArticleMenu(id, click);
+    if (!menu) return;
     POINT pt = {x, y};
     ClientToScreen(view, &pt);
-    const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, pt.x, pt.y, 0,
+    const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, pt.x, pt.y + 20, 0,
                                        H(w.hwnd), nullptr);
     DestroyMenu(menu);
-    if (command == IDM_LX_LOOK_AT) {
-        LookupWord(selected.c_str(), language, id);
+    if (command == IDM_LX_SEARCH) {
+        // The dialog opens on the request prepared above.
+        SEARCH_OpenPrepared(id, 0);
+    } else if (command == IDM_LX_LOOK_AT) {
+        LookupWord(click.text.c_str(), click.language, id);
         UpdateStatusIfActive(id);
     } else if (command == IDM_LX_JUMPS || command == IDM_LX_SYNC ||
                (command >= IDM_TAG_FIRST && command <= IDM_TAG_LAST)) {
         SendMessageA(H(w.hwnd), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    } else if (command == IDM_TAG_DECODE_MORPH_GREEK) {
+        // One switch for every window that shows Greek morphology.
+        ProcessTagMenuCommand(id, command);
+        BK_UpdateAllBookWindows();
+        LX_UpdateAllLexComments();
+        UpdateButonStates();
     }
 }
 
@@ -631,19 +724,9 @@ LRESULT CALLBACK LX_RichProc(HWND view, UINT msg, WPARAM wParam, LPARAM lParam)
         if (status.info_visible == 1 && AnalyseViewClick(id, view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))
             INFO_ShowClick();
         break;
-    case WM_LBUTTONDBLCLK: {
-        // The control selects the word; a word that is not a link is looked up.
-        const LRESULT r = CallOld(view, msg, wParam, lParam);
-        int language = 0;
-        const std::string word = Selection(view, &language);
-        CHARRANGE range = {};
-        SendMessageA(view, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-        if (!word.empty() && !IsRTFUnderline(view, range.cpMin)) {
-            LookupWord(word.c_str(), language, id);
-            UpdateStatusIfActive(id);
-        }
-        return r;
-    }
+    case WM_LBUTTONDBLCLK:
+        ArticleDoubleClick(id, view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
     case WM_RBUTTONDOWN:
         ArticleMenu(id, view, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;

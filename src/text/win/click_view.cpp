@@ -253,6 +253,23 @@ int INFO_ShowClick()
     return BK_ZobrazText(status.id_info);
 }
 
+int INFO_ShowGematria(const char* text, int length, int language)
+{
+    if (status.info_visible != 1 || status.id_info < 0 || status.id_info >= status.num_windows) return 0;
+    if (status.opt_info_gematria != 1 || !text || length <= 0) return 0;
+    if (language != SCRIPT_HEBREW && language != SCRIPT_GREEK) return 0;
+    std::string word(text, static_cast<std::size_t>(length));
+    RTFCLICK click{};
+    click.in_buf = word.data();
+    click.in_size = length + 1;
+    click.out_language = language;
+    click.out_word_l = 0;
+    click.out_word_r = length - 1;
+    click.flag_word = click.flag_language = 1;
+    INFO_BuildClickText(click, nullptr, 0, bk_rtfdata.buffer, RTFDATA_BUFFER);
+    return BK_ZobrazText(status.id_info);
+}
+
 VIEW_SELECTION GetViewSelection(HWND view)
 {
     VIEW_SELECTION s;
@@ -260,7 +277,11 @@ VIEW_SELECTION GetViewSelection(HWND view)
     SendMessageA(view, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
     s.left = sel.cpMin;
     s.right = sel.cpMax;
-    if (s.right > s.left) s.language = ScriptOfFace(Probe(view, s.right - 1, s.right, CFM_FACE).szFaceName);
+    if (s.right > s.left) {
+        const CHARFORMATA cf = Probe(view, s.right - 1, s.right, CFM_FACE | CFM_CHARSET);
+        s.language = ScriptOfFace(cf.szFaceName);
+        s.charset = cf.bCharSet;
+    }
     return s;
 }
 

@@ -24,15 +24,21 @@ const char* LastClickRecord();
 // is visible). Returns 1 when it was rebuilt.
 int INFO_ShowClick();
 
+// The information window shows the gematria of text (display codes, length
+// bytes) of script language while it is visible and opt_info_gematria is 1.
+// Returns 1 when it was rebuilt.
+int INFO_ShowGematria(const char* text, int length, int language);
+
 // Copies the selection of view to the clipboard as rich text ("CF_RTF", as
 // the view holds it) and as Unicode text (Hebrew and Greek converted from the
 // display codes, Hebrew in reading order). Returns 1 when something was put.
 int CopyViewSelection(HWND view);
 
-// The selection of view and its script, taken from the face name of its last
-// character.
+// The selection of view, and the script (from the face name) and character
+// set of its last character.
 struct VIEW_SELECTION {
     int left = 0, right = 0;
     int language = 0;
+    int charset = 0;
 };
 VIEW_SELECTION GetViewSelection(HWND view);
