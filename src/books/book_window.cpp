@@ -432,6 +432,11 @@ int BK_StatusBarTexts(int id, char* part0, int size0, char* part1, int size1)
             label.book_position = datawindow[id].book_position;
             BK_GenerujPopisku(&label, id, 1);
             std::snprintf(part1, static_cast<std::size_t>(size1), "[%s]  %s", datawindow[id].abbrev, label.name);
+        } else if (id >= 0 && id < status.num_windows && id < MAX_DATAWINDOWS && datawindow[id].results == 1) {
+            char format[128];
+            LANG_LoadString(nullptr, 10080, format, sizeof format);
+            std::snprintf(part1, static_cast<std::size_t>(size1), format, datawindow[id].abbrev,
+                          search_out_bk.res_hitnumber + 1, search_out_bk.hit_verses);
         }
     }
     return 1;
