@@ -41,6 +41,10 @@ const char kOldProcProperty[] = "SevirOldResultsProc";
 
 // How many results the last rendering showed, from res_hitnumber on.
 int g_rendered = 0;
+// While the window is made, its sizes come one after another: it is drawn
+// once, when it is complete.
+bool g_creating = false;
+int MakeWindow(HWND hMDIClient, int source);
 
 bool Valid(int id)
 {
@@ -557,7 +561,7 @@ void Res_OnSize(HWND hwnd, UINT state, int cx, int cy)
     const int id = FindDatawindowOfHwnd(hwnd);
     if (id >= 0) {
         Layout(id);
-        if (state != SIZE_MINIMIZED) RES_UpdateResultsWindow();
+        if (state != SIZE_MINIMIZED && !g_creating) RES_UpdateResultsWindow();
     }
     FORWARD_WM_SIZE(hwnd, state, cx, cy, DefMDIChildProcA);
 }
@@ -794,6 +798,16 @@ int CreateResultMDIChild(HWND hMDIClient, int source)
         ShowMessageBoxId(nullptr, 10004, 10005, SV_MB_OK | SV_MB_ICONWARNING, MAX_DATAWINDOWS);
         return 0;
     }
+    g_creating = true;
+    const int made = MakeWindow(hMDIClient, source);
+    g_creating = false;
+    return made;
+}
+
+namespace {
+
+int MakeWindow(HWND hMDIClient, int source)
+{
     HWND hwnd = CreateMDIWindowA(kChildClassName, "Search results", 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                  CW_USEDEFAULT, hMDIClient, hInst, 0);
     if (!hwnd) return 0;
@@ -834,6 +848,8 @@ int CreateResultMDIChild(HWND hMDIClient, int source)
     SendMessageA(hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd), 0);
     return 1;
 }
+
+} // namespace
 
 int ModifyResultMDIChild(HWND hMDIClient, int source)
 {
