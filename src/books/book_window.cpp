@@ -393,7 +393,9 @@ int BK_NavigatorContents(const BOOK_POSITION& position, int id, int mode, BK_NAV
 {
     if (!out) return 0;
     std::memset(out, 0, sizeof *out);
-    if (!BK_IsBookWindow(id) || !BK_WindowFile(id)) return 0;
+    // The results window shows the place of its current result.
+    const bool results = id >= 0 && id < status.num_windows && id < MAX_DATAWINDOWS && datawindow[id].results == 1;
+    if ((!BK_IsBookWindow(id) && !results) || !BK_WindowFile(id)) return 0;
     const DATAWINDOW& w = datawindow[id];
     if (!w.book_info || position.book < 1 || position.book > w.books) return 0;
     const BOOK_INFO& b = w.book_info[position.book - 1];

@@ -16,6 +16,7 @@
 #include "app/win/main_window.h"
 #include "book_gui_fixture.h"
 #include "books/book_window.h"
+#include "books/win/book_window.h"
 #include "books/rtf_tags.h"
 #include "cmdline/sync_names.h"
 #include "lex/lex_list.h"
@@ -218,6 +219,10 @@ TEST_F(ResultsGuiTest, TextSearchOpensTheResultsWindowAndStepsThroughIt)
     gui::PumpUntilIdle();
     EXPECT_EQ(Title(), Expected(2));
     EXPECT_EQ(std::string(g_status_text[1]), "[ABC] 2/" + std::to_string(n) + " results");
+    // The navigator shows the place of the current result (verse 26).
+    EXPECT_STREQ(BK_LastNavigator().single_book, "Book1");
+    EXPECT_EQ(datawindow[Res()].book_position.chapter, 2);
+    EXPECT_EQ(datawindow[Res()].book_position.verse, 2);
 
     // The thumb dragged to the end shows the last result; page down there stays.
     SetScrollPos(ResBar(), SB_CTL, n - 1, FALSE);
@@ -337,6 +342,30 @@ TEST_F(ResultsGuiTest, RightClickPreparesTheSearchOfTheClickedWord)
     EXPECT_EQ(rtfclick.flag_results_index, 1);
     EXPECT_EQ(rtfclick.out_results_index, 0);
     EXPECT_EQ(rtfclick.out_bp.verse, 13);
+    EXPECT_EQ(Place(abc), (V{1, 1, 1}));
+
+    // The last item of the menu, the clicked result's verse, moves the
+    // synchronised book windows there.
+    PostMessageA(view, WM_KEYDOWN, VK_UP, 0);
+    PostMessageA(view, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(view, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y + 3));
+    gui::PumpUntilIdle();
+    EXPECT_EQ(Place(abc), (V{1, 1, 13}));
+
+    // A click on the label of the second result does the same.
+    const int label = Find(view, "Book1 2:2");
+    ASSERT_GE(label, 0);
+    SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), label + 1);
+    SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y + 3));
+    SendMessageA(view, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y + 3));
+    gui::PumpUntilIdle();
+    EXPECT_EQ(Place(abc), (V{1, 2, 2}));
+    EXPECT_EQ(rtfclick.out_results_index, 1);
+
+    // "Scroll down by lines" is a switch of the window.
+    const int by_verses = datawindow[Res()].scroll_verse;
+    SendMessageA(ResFrame(), WM_COMMAND, IDM_RES_SCROLL_BY_LINES, 0);
+    EXPECT_EQ(datawindow[Res()].scroll_verse, by_verses ? 0 : 1);
 }
 
 TEST_F(ResultsGuiTest, LexiconSearchFiltersTheListAndMarksTheArticle)
