@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/catalogue.h"
+#include "app/config.h"
 #include "app/records.h"
 #include "app/win/data_window.h"
 #include "app/win/frame_controls.h"
@@ -223,6 +224,11 @@ TEST_F(ResultsGuiTest, TextSearchOpensTheResultsWindowAndStepsThroughIt)
     EXPECT_STREQ(BK_LastNavigator().single_book, "Book1");
     EXPECT_EQ(datawindow[Res()].book_position.chapter, 2);
     EXPECT_EQ(datawindow[Res()].book_position.verse, 2);
+    // The configuration keeps it as a book window at that verse.
+    const CFG_WINDOW saved = DescribeDatawindowForCfg(Res());
+    EXPECT_EQ(saved.type, MODULE_BOOK);
+    EXPECT_STREQ(saved.filename, "abc.sbk");
+    EXPECT_EQ(saved.offset, search_out_bk.results_array[1]);
 
     // The thumb dragged to the end shows the last result; page down there stays.
     SetScrollPos(ResBar(), SB_CTL, n - 1, FALSE);

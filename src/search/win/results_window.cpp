@@ -197,6 +197,9 @@ void TakeResultPosition(int id)
     if (BK_CtiRecord(&record)) {
         datawindow[id].book_position = record.book_position;
         datawindow[id].book_position.number = id;
+        // Saved in the configuration, the window reopens as a book window
+        // at this verse.
+        datawindow[id].offset = record.offset;
     }
 }
 
