@@ -296,6 +296,12 @@ TEST_F(ResultsGuiTest, ASecondSearchRetargetsTheWindowAndClosingDiscardsTheResul
     EXPECT_EQ(status.num_windows, windows);
     EXPECT_EQ(Title(), Expected(1));
     EXPECT_NE(ViewText(view).find("In those days 1261 the"), std::string::npos) << ViewText(view);
+    // Within the results again, searched in the results window itself.
+    ASSERT_EQ(FindText(id, "them", 1, 1), SEARCH_NEW_HITS);
+    EXPECT_EQ(Res(), id);
+    EXPECT_EQ(ResFrame(), hwnd);
+    EXPECT_EQ(Title(), Expected(1));
+    EXPECT_EQ(search_out_bk.hit_verses, 66 * 480 / (13 * 97));
     // A search that finds nothing keeps the window and the results.
     {
         gui::MessageBoxRecorder quiet;

@@ -858,7 +858,12 @@ int ModifyResultMDIChild(HWND hMDIClient, int source)
 {
     const int id = RES_Window();
     if (!hMDIClient || id < 0 || !Valid(source) || datawindow[source].type != MODULE_BOOK) return 0;
-    if (source == id) return 0;
+    if (source == id) {
+        // A search within the results of this window: same module, same window.
+        SetIcon(id);
+        status.bk_last_book = id;
+        return 1;
+    }
     if (!FillSlot(id, source, true)) {
         // Without its module the window cannot show anything: it goes.
         SendMessageA(hMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(datawindow[id].hwnd), 0);
