@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/lang.h"
 #include "app/records.h"
 #include "app/win/data_window.h"
 #include "app/win/main_window.h"
@@ -149,6 +150,19 @@ TEST_F(SampleResults, Screenshots)
     Arrange(kjv);
     Command(IDM_SHOW_ALL_TAGS);
     Shot("results-kjv-love");
+    // The same in Spanish: title and status bar.
+    int es = -1, en = -1;
+    for (int i = 0; i < status.lang_found; ++i) {
+        if (!lstrcmpiA(g_lang_files[i].filename, "espanol.lng")) es = i;
+        if (!lstrcmpiA(g_lang_files[i].filename, "english.lng")) en = i;
+    }
+    if (es >= 0 && en >= 0) {
+        Command(IDM_LANGUAGE_BASE + es);
+        EXPECT_NE(gui::WindowText(static_cast<HWND>(datawindow[RES_Window()].hwnd)).find("resultados"),
+                  std::string::npos);
+        Shot("results-kjv-love-es");
+        Command(IDM_LANGUAGE_BASE + en);
+    }
     Command(IDM_WINDOW_CLOSE_ALL);
 
     // Hebrew with the vowels ignored: "elohim", typed as the pattern box

@@ -432,3 +432,26 @@ TEST_F(ResultsGuiTest, LexiconSearchFiltersTheListAndMarksTheArticle)
     EXPECT_EQ(w.lx_filter_hits, 6);
     EXPECT_EQ(w.search_out_lx.hit_verses, 0);
 }
+
+TEST_F(ResultsGuiTest, DoubleClicksInTheResultsLookUpWordsAndNumbers)
+{
+    const int abc = Open("abc.sbk");
+    const int lex = Open("grk.lex");
+    ASSERT_GE(lex, 0);
+    ASSERT_EQ(FindText(abc, "love"), SEARCH_NEW_HITS);
+    HWND view = ResView();
+    const int link = Find(view, "G26");
+    ASSERT_GE(link, 0) << ViewText(view);
+    EXPECT_NE(datawindow[lex].lx_radek[0].record, 2);
+    POINTL pt{};
+    SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), link + 1);
+    SendMessageA(view, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x + 1, pt.y + 3));
+    gui::PumpUntilIdle();
+    EXPECT_EQ(rtfclick.flag_strong, 1);
+    EXPECT_EQ(rtfclick.out_strong_number, 26);
+    // The Strong's lexicon shows the number's entry.
+    EXPECT_EQ(datawindow[lex].lx_radek[0].record, 2);
+    // The clicked verse is known: the first result, verse 13.
+    EXPECT_EQ(rtfclick.flag_id, 1);
+    EXPECT_EQ(rtfclick.out_bp.verse, 13);
+}

@@ -15,6 +15,7 @@
 #include "app/records.h"
 #include "app/win/data_window.h"
 #include "app/win/frame_controls.h"
+#include "app/win/lang_window.h"
 #include "app/win/main_menu.h"
 #include "app/win/main_window.h"
 #include "books/book_window.h"
@@ -732,6 +733,12 @@ void LexiconResultsChanged(int id)
     LX_ShowSearchResults(id);
 }
 
+// The title in the language just chosen.
+void LanguageChanged()
+{
+    if (RES_Window() >= 0 && HaveResults()) RES_NastavScroll(search_out_bk.hit_verses, search_out_bk.res_hitnumber);
+}
+
 } // namespace
 
 int RES_Window()
@@ -789,6 +796,7 @@ void RES_InstallWindowHooks()
     RegisterDataWindowKind(DW_KIND_RESULTS, RES_WndProc, nullptr);
     BK_SetResultsSource(&kResultsSource);
     g_results_click_verse = ClickVerse;
+    LANG_AddChangeHook(LanguageChanged);
     g_search_ui_hooks.show_book_results = ShowBookResults;
     g_search_ui_hooks.update_results_window = UpdateResultsHook;
     g_search_ui_hooks.lexicon_results_changed = LexiconResultsChanged;
