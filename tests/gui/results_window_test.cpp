@@ -455,3 +455,24 @@ TEST_F(ResultsGuiTest, DoubleClicksInTheResultsLookUpWordsAndNumbers)
     EXPECT_EQ(rtfclick.flag_id, 1);
     EXPECT_EQ(rtfclick.out_bp.verse, 13);
 }
+
+TEST_F(ResultsGuiTest, LineDownScrollsALongResultBeforeTheNextOne)
+{
+    const int abc = Open("abc.sbk");
+    ASSERT_EQ(FindText(abc, "love"), SEARCH_NEW_HITS);
+    // A narrow window: the first result takes several lines.
+    MoveWindow(ResFrame(), 0, 0, 260, 400, TRUE);
+    gui::PumpUntilIdle();
+    datawindow[Res()].scroll_verse = 0;
+    ResScroll(SB_LINEDOWN);
+    EXPECT_EQ(Title(), Expected(1));
+    EXPECT_EQ(datawindow[Res()].rtf_line, 1);
+    int steps = 1;
+    while (Title() == Expected(1) && steps < 30) {
+        ResScroll(SB_LINEDOWN);
+        ++steps;
+    }
+    EXPECT_EQ(Title(), Expected(2));
+    EXPECT_GT(steps, 2);
+    EXPECT_EQ(datawindow[Res()].rtf_line, 0);
+}

@@ -409,7 +409,8 @@ HMENU CreateContextMenu(int id)
         AppendItem(menu, IDM_RES_ADD_TO_VERSE_LIST, text, false, false);
     }
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendItem(menu, IDM_RES_SCROLL_BY_LINES, Str(IDS_MENU_SCROLL_BY_LINES), true, w.scroll_verse == 1);
+    // Checked while the window scrolls by lines, as in a book window.
+    AppendItem(menu, IDM_RES_SCROLL_BY_LINES, Str(IDS_MENU_SCROLL_BY_LINES), true, w.scroll_verse == 0);
     AppendItem(menu, IDM_BK_MORPH_NEW_LINES, Str(IDS_MENU_MORPH_NEW_LINES), true, w.morph_line == 1);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     HMENU tags = CreateTagMenu(id);
