@@ -5,6 +5,7 @@
 #include <richedit.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -103,9 +104,9 @@ const BK_RESULTS_SOURCE kResultsSource = {ResultOffset, MarkHits};
 // the line width recorded.
 void Layout(int id)
 {
-    DATAWINDOW& w = datawindow[id];
     HWND hwnd = Frame(id);
     if (!hwnd) return;
+    DATAWINDOW& w = datawindow[id];
     RECT rc;
     GetClientRect(hwnd, &rc);
     const int cx = rc.right > kScrollWidth ? rc.right - kScrollWidth : 0;
@@ -537,6 +538,8 @@ bool ProcessCommand(int id, int command)
     }
     if ((command >= IDM_TAG_FIRST && command <= IDM_TAG_LAST) || command == IDM_TAG_DECODE_MORPH_GREEK) {
         ProcessTagMenuCommand(id, command);
+        // Decoded morphology is one switch for every book window.
+        if (command == IDM_TAG_DECODE_MORPH_GREEK) BK_UpdateAllBookWindows();
         RES_UpdateResultsWindow();
         UpdateButonStates();
         return true;
