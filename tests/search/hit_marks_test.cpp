@@ -179,3 +179,30 @@ TEST_F(HitMarksTest, LexiconArticlesMarkTheSearchedScriptOnly)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(HitMarksTest, LexiconReferencesResolveInTheWindowTheSearchNames)
+{
+    Open(testsearch::Build(Bible()));
+    status.num_windows = 2;
+    DATAWINDOW& lex = datawindow[1];
+    lex.type = MODULE_LEXICON;
+    SEARCH_OUT_LX& o = lex.search_out_lx;
+    o.hit_verses = 1;
+    o.tab = 2;
+    o.ref_bp_from = BOOK_POSITION{0, 2, 3, 1};
+    o.ref_bp_to = BOOK_POSITION{0, 2, 3, 20};
+    char text[128] = "see |RRNTJohn:3:16|Rr and |RRNTJohn:4:1|Rr, |RROTGen:3:2|Rr";
+    LX_SelectHits(1, text, sizeof text);
+    EXPECT_STREQ(text, "see |SS|RRNTJohn:3:16|Rr|Ss and |RRNTJohn:4:1|Rr, |RROTGen:3:2|Rr");
+    // Resolved in the lexicon itself, which has no book table: nothing.
+    UpdateReferenceColoringParam(1, 1);
+    EXPECT_EQ(o.ref_bp_from.number, 1);
+    EXPECT_EQ(o.ref_bp_to.number, 1);
+    char again[128] = "see |RRNTJohn:3:16|Rr";
+    LX_SelectHits(1, again, sizeof again);
+    EXPECT_STREQ(again, "see |RRNTJohn:3:16|Rr");
+}
+
+} // namespace
