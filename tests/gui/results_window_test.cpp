@@ -72,6 +72,12 @@ protected:
             m.books.push_back(book);
         }
         ASSERT_TRUE(modwriter::WriteFileAtomic(dir() + "\\data\\abc.sbk", modwriter::BuildBookModule(m)));
+        // A small second Bible.
+        modwriter::BookModule x = m;
+        x.info = {{"IA", "XYZ"}, {"IT", "Small Test Bible"}};
+        x.books.resize(2);
+        for (modwriter::Book& b : x.books) b.verses.resize(48);
+        ASSERT_TRUE(modwriter::WriteFileAtomic(dir() + "\\data\\xyz.sbk", modwriter::BuildBookModule(x)));
 
         modwriter::LexiconModule lex;
         lex.language = 2;
@@ -475,4 +481,34 @@ TEST_F(ResultsGuiTest, LineDownScrollsALongResultBeforeTheNextOne)
     EXPECT_EQ(Title(), Expected(2));
     EXPECT_GT(steps, 2);
     EXPECT_EQ(datawindow[Res()].rtf_line, 0);
+}
+
+TEST_F(ResultsGuiTest, ResultsOfAnotherModuleTakeOverTheWindowAndOutliveItsBookWindow)
+{
+    const int abc = Open("abc.sbk");
+    const int xyz = Open("xyz.sbk");
+    ASSERT_EQ(FindText(abc, "love"), SEARCH_NEW_HITS);
+    HWND hwnd = ResFrame();
+    ASSERT_EQ(FindText(xyz, "love"), SEARCH_NEW_HITS);
+    EXPECT_EQ(ResFrame(), hwnd);
+    EXPECT_EQ(search_out_bk.hit_verses, 2 * 48 / 13);
+    EXPECT_EQ(Title(), "XYZ 1/7 results");
+    EXPECT_EQ(datawindow[Res()].id_file, File("xyz.sbk"));
+    EXPECT_EQ(datawindow[Res()].books, 2);
+    // The Bible's own window closes; the results keep their module open.
+    SendMessageA(g_hMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(datawindow[xyz].hwnd), 0);
+    gui::PumpUntilIdle();
+    ASSERT_GE(Res(), 0);
+    EXPECT_EQ(datafile[File("xyz.sbk")].opened, 1);
+    ResScroll(SB_PAGEDOWN);
+    EXPECT_EQ(Title(), "XYZ 2/7 results");
+    EXPECT_NE(ViewText(ResView()).find("In those days 26 the"), std::string::npos);
+    // Closing the results window closes the module.
+    SendMessageA(g_hMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(ResFrame()), 0);
+    gui::PumpUntilIdle();
+    EXPECT_EQ(datafile[File("xyz.sbk")].opened, 0);
+    EXPECT_EQ(datafile[File("abc.sbk")].opened, 1);
+    EXPECT_EQ(status.num_windows, 1);
+    EXPECT_EQ(datawindow[0].id_file, File("abc.sbk"));
+    (void)abc;
 }
