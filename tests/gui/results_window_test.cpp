@@ -30,6 +30,7 @@
 #include "search/search_request.h"
 #include "search/win/results_window.h"
 #include "text/click_info.h"
+#include "text/win/info_window.h"
 
 namespace {
 
@@ -72,6 +73,14 @@ protected:
             m.books.push_back(book);
         }
         ASSERT_TRUE(modwriter::WriteFileAtomic(dir() + "\\data\\abc.sbk", modwriter::BuildBookModule(m)));
+        // Greek morphology after the words.
+        modwriter::BookModule g = m;
+        g.info = {{"IA", "MOR"}, {"IT", "Morphology Test"}};
+        g.tag_caps = {0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1};
+        g.books.resize(1);
+        g.books[0].verses.resize(3);
+        g.books[0].verses[1].text = "God is love|RG26|Rg|MGN-NSF|Mg and light";
+        ASSERT_TRUE(modwriter::WriteFileAtomic(dir() + "\\data\\mor.sbk", modwriter::BuildBookModule(g)));
         // A small second Bible.
         modwriter::BookModule x = m;
         x.info = {{"IA", "XYZ"}, {"IT", "Small Test Bible"}};
@@ -511,4 +520,28 @@ TEST_F(ResultsGuiTest, ResultsOfAnotherModuleTakeOverTheWindowAndOutliveItsBookW
     EXPECT_EQ(status.num_windows, 1);
     EXPECT_EQ(datawindow[0].id_file, File("abc.sbk"));
     (void)abc;
+}
+
+TEST_F(ResultsGuiTest, AClickInTheResultsFindsTheTagsOfTheClickedWord)
+{
+    const int mor = Open("mor.sbk");
+    ASSERT_EQ(FindText(mor, "light"), SEARCH_NEW_HITS);
+    ASSERT_EQ(search_out_bk.hit_verses, 1);
+    ASSERT_EQ(CreateInfoMDIChild(g_hMDIClient), 1);
+    gui::PumpUntilIdle();
+    HWND view = ResView();
+    const int at = Find(view, "love");
+    ASSERT_GE(at, 0) << ViewText(view);
+    POINTL pt{};
+    SendMessageA(view, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&pt), at + 1);
+    SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x + 1, pt.y + 3));
+    SendMessageA(view, WM_LBUTTONUP, 0, MAKELPARAM(pt.x + 1, pt.y + 3));
+    gui::PumpUntilIdle();
+    // The verse of the result, and the tags after the word in its record.
+    EXPECT_EQ(rtfclick.flag_id, 1);
+    EXPECT_EQ(rtfclick.out_bp.verse, 2);
+    EXPECT_EQ(rtfclick.flag_word, 1);
+    EXPECT_EQ(rtfclick.flag_tag_area, 1);
+    EXPECT_GT(rtfclick.out_tag_area_r, 0);
+    (void)mor;
 }
