@@ -394,7 +394,9 @@ int BK_NavigatorContents(const BOOK_POSITION& position, int id, int mode, BK_NAV
 {
     if (!out) return 0;
     std::memset(out, 0, sizeof *out);
-    if (!BK_IsBookWindow(id) || !BK_WindowFile(id)) return 0;
+    // The results window shows the place of its current result.
+    const bool results = id >= 0 && id < status.num_windows && id < MAX_DATAWINDOWS && datawindow[id].results == 1;
+    if ((!BK_IsBookWindow(id) && !results) || !BK_WindowFile(id)) return 0;
     const DATAWINDOW& w = datawindow[id];
     if (!w.book_info || position.book < 1 || position.book > w.books) return 0;
     const BOOK_INFO& b = w.book_info[position.book - 1];
@@ -433,6 +435,11 @@ int BK_StatusBarTexts(int id, char* part0, int size0, char* part1, int size1)
             label.book_position = datawindow[id].book_position;
             BK_GenerujPopisku(&label, id, 1);
             std::snprintf(part1, static_cast<std::size_t>(size1), "[%s]  %s", datawindow[id].abbrev, label.name);
+        } else if (id >= 0 && id < status.num_windows && id < MAX_DATAWINDOWS && datawindow[id].results == 1) {
+            char format[128];
+            LANG_LoadString(nullptr, 10080, format, sizeof format);
+            std::snprintf(part1, static_cast<std::size_t>(size1), format, datawindow[id].abbrev,
+                          search_out_bk.res_hitnumber + 1, search_out_bk.hit_verses);
         }
     }
     return 1;

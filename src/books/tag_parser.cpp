@@ -40,6 +40,7 @@ struct Parser {
     int stack[LT_MAX];
     int sp = 0;
     bool hebrew = false;
+    bool in_hit = false;  // between the search marks "|SS" and "|Ss"
     bool failed = false;
 
     int Flag(int DATAWINDOW::*field) const { return w ? w->*field : 1; }
@@ -75,6 +76,15 @@ struct Parser {
         if (sp > 0) --sp;
         if (prefix) out.Puts(prefix);
         if (sp > 0) Emit(stack[sp - 1]);
+        HitColour();
+    }
+    // Inside a search hit, text classes opened or restored keep the hit colour.
+    void HitColour()
+    {
+        if (!in_hit) return;
+        char colour[16];
+        std::snprintf(colour, sizeof colour, "\\cf%d ", RTF_HIT);
+        out.Puts(colour);
     }
 
     // Copies the pending run [from, to) into the output.
@@ -253,6 +263,7 @@ struct Parser {
             }
             if (open) {
                 if (!Open(row)) return -1;
+                HitColour();
                 if (row == RTF_TH || row == RTF_LX_HE) hebrew = true;
             } else {
                 const char* prefix = row == RTF_BOLD ? "\\b0" : row == RTF_ITALIC ? "\\i0" : row == RTF_SUPER ? "\\nosupersub" : nullptr;
@@ -348,6 +359,7 @@ struct Parser {
         }
 
         if (a == 'S' && (b == 'S' || b == 's')) {
+            in_hit = b == 'S';
             if (b == 'S')
                 out.Puts(rtftag[RTF_HIT].rtf1);
             else

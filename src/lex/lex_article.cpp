@@ -7,6 +7,7 @@
 #include "app/records.h"
 #include "books/rtf_tags.h"
 #include "books/tag_parser.h"
+#include "lex/lex_hits.h"
 #include "lex/lex_reader.h"
 #include "text/display_codes.h"
 
@@ -43,14 +44,29 @@ int LX_ZobrazComment(int id)
     Put(buf, size, &at, BK_RTFhead);
     Put(buf, size, &at, " ");
     Put(buf, size, &at, rtftag[RTF_DEF_CZ].rtf1);
+    // The hits of the window's last search are marked in copies: the
+    // record keeps its text for the click analysis.
+    const bool hits = w.search_out_lx.hit_verses > 0;
+    static char body[sizeof r.buffer];
     for (int n = 0; n < w.lx_pocet_zahlavi && n < 10; ++n) {
         Put(buf, size, &at, rtftag[RTF_LX_HEADER].rtf1);
         Put(buf, size, &at, w.lx_zahlavi[n].zah_label);
-        at = BK_ParseTagsCZ(r.item[n], id, buf, size - 1, at, 1);
+        char item[sizeof r.item[n]];
+        std::memcpy(item, r.item[n], sizeof item);
+        item[sizeof item - 1] = '\0';
+        if (hits) LX_SelectHits(id, item, static_cast<int>(sizeof item));
+        at = BK_ParseTagsCZ(item, id, buf, size - 1, at, 1);
         Put(buf, size, &at, w.lx_zahlavi[n].zah_flag1 == 0 ? "\r\n\\par" : " ");
     }
     Put(buf, size, &at, rtftag[RTF_DEF_CZ].rtf1);
-    at = BK_ParseTagsCZ(r.buffer, id, buf, size - 1, at, 1);
+    const char* text = r.buffer;
+    if (hits) {
+        std::memcpy(body, r.buffer, sizeof body);
+        body[sizeof body - 1] = '\0';
+        LX_SelectHits(id, body, static_cast<int>(sizeof body));
+        text = body;
+    }
+    at = BK_ParseTagsCZ(text, id, buf, size - 1, at, 1);
     Put(buf, size, &at, BK_RTF_end);
     Put(buf, size, &at, " ");
     buf[at] = '\0';

@@ -10,6 +10,7 @@
 #include "text/word_tags.h"
 
 RTFCLICK rtfclick;
+ResultsClickVerse g_results_click_verse = nullptr;
 
 namespace {
 
@@ -250,6 +251,18 @@ int AnalyseClick(RTFCLICK* click, RICH_VIEW& view, ClickRecordReader read_record
             r.out_bp = p;
             std::snprintf(r.out_syncname, sizeof r.out_syncname, "%.7s", dw.book_info[p.book - 1].sync_name);
             r.flag_id = 1;
+        }
+    } else if (book && dw.results == 1 && g_results_click_verse) {
+        BOOK_POSITION p{};
+        int index = 0;
+        if (g_results_click_verse(w, text, length, para_end, &p, &index) && dw.book_info && p.book >= 1 &&
+            p.book <= dw.books) {
+            p.number = w;
+            r.out_bp = p;
+            std::snprintf(r.out_syncname, sizeof r.out_syncname, "%.7s", dw.book_info[p.book - 1].sync_name);
+            r.flag_id = 1;
+            r.out_results_index = index;
+            r.flag_results_index = 1;
         }
     }
 

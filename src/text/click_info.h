@@ -57,6 +57,14 @@ public:
 // failed read (the reader has told the user then).
 using ClickRecordReader = const char* (*)(const RTFCLICK& click);
 
+// The verse of a click in the results view, which only the results window
+// knows: from the view's text and the end of the clicked paragraph it gives
+// the verse (in its own book table) and the results index. Returns 1, or 0
+// when the click is on no result. Null until the results window sets it.
+using ResultsClickVerse = int (*)(int id, const char* text, int length, int para_end, BOOK_POSITION* verse,
+                                  int* index);
+extern ResultsClickVerse g_results_click_verse;
+
 // Fills the outputs of click for the view of window click->in_id. Returns 1.
 int AnalyseClick(RTFCLICK* click, RICH_VIEW& view, ClickRecordReader read_record);
 

@@ -217,7 +217,10 @@ TEST_F(TagParserTest, StrongsNumbersAndSearchHits)
     EXPECT_EQ(Parse("|SSword|Ss"), kBase + "{\\cf16 word}\r\n\\par");
     // A hit right before a link paints the link in the hit colour once.
     EXPECT_EQ(Parse("|SS|RG26|Rg|Ss|RG3|Rg"), kBase + "{\\cf16  {\\up\\ul\\f3\\fs14\\cf16 G26}" + kBase +
-                                                  "} {\\up\\ul\\f3\\fs14\\cf15 G3}" + kBase + "\r\n\\par");
+                                                  "\\cf16 } {\\up\\ul\\f3\\fs14\\cf15 G3}" + kBase + "\r\n\\par");
+    // A hit that spans a tag: the text after the tag is still in the hit colour.
+    EXPECT_EQ(Parse("|SSa|RG26|Rg b|Ss c"), kBase + "{\\cf16 a {\\up\\ul\\f3\\fs14\\cf15 G26}" + kBase +
+                                                "\\cf16  b} c\r\n\\par");
     EXPECT_STREQ(rtftag[15].rtf1, " {\\up\\ul\\f3\\fs14\\cf15");
 }
 

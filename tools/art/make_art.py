@@ -188,11 +188,30 @@ def draw_closed_book(size):
     return c
 
 
+# Results window: the closed book under a magnifying glass; results of a
+# search in results carry a second, smaller glass.
+def draw_results(size, twice=False):
+    c = draw_closed_book(size)
+    s = size / 32.0
+    glass = (236, 244, 252, 235)
+    rim = (60, 60, 70, 255)
+    c.circle(19 * s, 17 * s, 7.5 * s, rim)
+    c.circle(19 * s, 17 * s, 5.6 * s, glass)
+    c.line(24.2 * s, 22.6 * s, 30 * s, 29 * s, 3.2 * s, rim)
+    if twice:
+        c.circle(8 * s, 24 * s, 5 * s, rim)
+        c.circle(8 * s, 24 * s, 3.5 * s, glass)
+        c.line(11.2 * s, 27.4 * s, 14 * s, 30.5 * s, 2.2 * s, rim)
+    return c
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else "."
     os.makedirs(out, exist_ok=True)
     write_ico(os.path.join(out, "sevir.ico"), [draw_open_book(n) for n in (16, 32, 48)])
     write_ico(os.path.join(out, "book.ico"), [draw_closed_book(n) for n in (16, 32)])
+    write_ico(os.path.join(out, "results.ico"), [draw_results(n) for n in (16, 32)])
+    write_ico(os.path.join(out, "results_in_results.ico"), [draw_results(n, True) for n in (16, 32)])
     import glyphs
     glyphs.write_all(out, Canvas, write_ico, draw_open_book)
 

@@ -27,6 +27,7 @@
 #include "books/win/book_window.h"
 #include "lex/win/lex_window.h"
 #include "search/win/search_dialog.h"
+#include "search/win/results_window.h"
 #include "text/win/info_window.h"
 #include "app/win/win_message.h"
 #include "books/win/gdi_measurer.h"
@@ -86,6 +87,7 @@ BOOL Main_OnCreate(HWND hwnd, LPCREATESTRUCT)
     DIC_InstallWindowHooks();
     INFO_InstallWindowHooks();
     SEARCH_InstallWindowHooks();
+    RES_InstallWindowHooks();
     if (g_interactive_start && status.opt_splash == 1) ShowSplashScreen(hwnd, status.opt_splash_delay_ms);
 
     CLIENTCREATESTRUCT ccs = {};
@@ -144,6 +146,7 @@ void Main_OnCommand(HWND hwnd, int id, HWND, UINT)
     if (id >= IDM_TAG_FIRST && id <= IDM_TAG_LAST) {
         if (ValidLastWindow()) ProcessTagMenuCommand(status.bk_last_book, id);
         BK_UpdateAllBookWindows();
+        RES_UpdateResultsWindow();
         LX_UpdateAllLexComments();
         UpdateButonStates();
         return;
