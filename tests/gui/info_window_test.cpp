@@ -22,6 +22,7 @@
 #include "lex/win/lex_window.h"
 #include "resource.h"
 #include "search/search_types.h"
+#include "search/win/search_dialog.h"
 #include "text/click_info.h"
 #include "text/win/click_view.h"
 #include "text/win/info_window.h"
@@ -546,12 +547,21 @@ TEST_F(InfoGuiTest, LexiconArticleRightClickPreparesTheSearchAndShowsTheMenu)
     RightClickAt(gl, Find(gl, "agaph") + 2, 1);
     EXPECT_STREQ(datawindow[sg].lx_radek[0].tLeft, "agaph");
 
-    // "Search (fulltext)..." leaves the prepared request for the dialog.
+    // "Search (fulltext)..." opens the search dialog on the prepared request:
+    // a text search of the clicked word in this lexicon.
     SendMessageA(static_cast<HWND>(datawindow[gl].hrichedit), EM_SETSEL, 0, 0);
     RightClickAt(gl, Find(gl, "love") + 1, 0);
     EXPECT_EQ(search_in.type, 0);
     EXPECT_EQ(search_in.tab, 0);
+    EXPECT_EQ(search_in.mode, 1);
+    EXPECT_EQ(search_in.datawindow, gl);
     EXPECT_STREQ(search_in.pattern, "love");
+    ASSERT_EQ(status.search_visible, 1);
+    ASSERT_TRUE(hSearchDlg);
+    EXPECT_EQ(gui::WindowText(GetDlgItem(SEARCH_CurrentTab(), IDC_ST_PATTERN)), "love");
+    CloseSearchDialog();
+    gui::PumpUntilIdle();
+    ASSERT_EQ(status.search_visible, 0);
 
     // The tag submenu's last item switches decoded Greek morphology for
     // every window.

@@ -119,13 +119,15 @@ protected:
     {
         gui::BookGuiTest::SetUp();
         g_discarded = 0;
+        program_discarded_ = g_search_ui_hooks.book_results_discarded;
         g_search_ui_hooks.book_results_discarded = Discarded;
     }
     void TearDown() override
     {
-        g_search_ui_hooks.book_results_discarded = nullptr;
+        g_search_ui_hooks.book_results_discarded = program_discarded_;
         gui::BookGuiTest::TearDown();
     }
+    void (*program_discarded_)() = nullptr;
 
     // A search of book window dw as the dialog's Find runs it, then the
     // results shown.

@@ -23,6 +23,7 @@
 #include "resource.h"
 #include "search/ranges.h"
 #include "search/results.h"
+#include "search/win/results_window.h"
 #include "search/win/search_dialog.h"
 #include "text/keyboard.h"
 
@@ -38,6 +39,9 @@ bool Loves(int i)
 
 int g_shown = 0;         // calls of show_book_results
 int g_lex_changed = -1;  // the window lexicon_results_changed was called with
+// The program's own hooks: the dialog is tested without the results window
+// and gets them back afterwards.
+SEARCH_UI_HOOKS g_program_hooks;
 
 class SearchGuiTest : public gui::BookGuiTest {
 protected:
@@ -46,6 +50,7 @@ protected:
         BookGuiTest::SetUp();
         g_shown = 0;
         g_lex_changed = -1;
+        g_program_hooks = g_search_ui_hooks;
         g_search_ui_hooks.show_book_results = []() {
             ++g_shown;
             return 1;
@@ -56,8 +61,7 @@ protected:
     {
         CloseSearchDialog();
         gui::PumpUntilIdle();
-        g_search_ui_hooks.show_book_results = nullptr;
-        g_search_ui_hooks.lexicon_results_changed = nullptr;
+        g_search_ui_hooks = g_program_hooks;
         BookGuiTest::TearDown();
     }
 
@@ -754,7 +758,7 @@ TEST_F(SearchGuiTest, ClicksInTheResultsListMoveTheBooksAndTheResultsWindow)
     EXPECT_GT(search_out_bk.hit_verses, 10);
     status.res_visible = 0;
     status.id_results = 0;
-    g_search_ui_hooks.update_results_window = nullptr;
+    g_search_ui_hooks.update_results_window = g_program_hooks.update_results_window;
 }
 
 TEST_F(SearchGuiTest, RightClickOnAReferencePreparesTheReferenceTab)
@@ -802,4 +806,58 @@ TEST_F(SearchGuiTest, RightClickOnAStrongsNumberPreparesTheStrongsTab)
     Click(IDC_SS_FIND);
     EXPECT_EQ(search_out_bk.hit_verses, 3);
     EXPECT_EQ(search_out_bk.hit_patterns, 4);
+}
+
+// Find in the dialog with the program's own results window: it opens at the
+// first result, the Results list steps it, and closing it empties the list.
+TEST_F(SearchGuiTest, FindOpensTheResultsWindowAndTheListStepsIt)
+{
+    g_search_ui_hooks = g_program_hooks;
+    const int w = Open("big.sbk");
+    Command(IDM_SEARCH_ACCEL);
+    ASSERT_TRUE(hSearchDlg);
+    Type(IDC_ST_PATTERN, "love");
+    Click(IDC_ST_FIND);
+    const int expected = BigLoveVerses();
+    ASSERT_EQ(search_out_bk.hit_verses, expected);
+    ASSERT_EQ(status.res_visible, 1);
+    const int res = RES_Window();
+    ASSERT_GE(res, 0);
+    EXPECT_EQ(datawindow[res].results, 1);
+    EXPECT_EQ(gui::WindowText(static_cast<HWND>(datawindow[res].hwnd)),
+              "BIG 1/" + std::to_string(expected) + " results");
+    ASSERT_EQ(Rows(), expected);
+
+    // A click on row 5 shows result 6 in the window.
+    NMITEMACTIVATE nm = {};
+    nm.hdr.hwndFrom = List();
+    nm.hdr.idFrom = IDC_RESULTS_LIST;
+    nm.hdr.code = NM_CLICK;
+    nm.iItem = 5;
+    SendMessageA(Tab(), WM_NOTIFY, IDC_RESULTS_LIST, reinterpret_cast<LPARAM>(&nm));
+    gui::PumpUntilIdle();
+    EXPECT_EQ(search_out_bk.res_hitnumber, 5);
+    EXPECT_EQ(gui::WindowText(static_cast<HWND>(datawindow[res].hwnd)),
+              "BIG 6/" + std::to_string(expected) + " results");
+    EXPECT_NE(gui::WindowText(static_cast<HWND>(datawindow[res].hrichedit)).find(Cell(5, 0)), std::string::npos);
+
+    // A second search retargets the same window.
+    HWND frame = static_cast<HWND>(datawindow[res].hwnd);
+    SEARCH_SelectTab(0);
+    gui::PumpUntilIdle();
+    Type(IDC_ST_PATTERN, "people");
+    Click(IDC_ST_FIND);
+    EXPECT_EQ(search_out_bk.hit_verses, kBooks * kChapters * kVerses);
+    EXPECT_EQ(RES_Window(), res);
+    EXPECT_EQ(static_cast<HWND>(datawindow[res].hwnd), frame);
+    EXPECT_EQ(gui::WindowText(frame), "BIG 1/" + std::to_string(kBooks * kChapters * kVerses) + " results");
+
+    // Closing the results window discards the results and empties the list.
+    SendMessageA(g_hMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(frame), 0);
+    gui::PumpUntilIdle();
+    EXPECT_EQ(status.res_visible, 0);
+    EXPECT_EQ(search_out_bk.hit_verses, 0);
+    ASSERT_TRUE(hSearchDlg);
+    EXPECT_EQ(Rows(), 0);
+    (void)w;
 }
