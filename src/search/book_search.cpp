@@ -731,6 +731,20 @@ int RunBookSearch(Run& run)
 
 } // namespace
 
+int SEARCH_PrepareModuleImage(int dw)
+{
+    if (g_search_engine != SEARCH_ENGINE_IMAGE || dw < 0 || dw >= MAX_DATAWINDOWS) return 0;
+    if (datawindow[dw].type != MODULE_BOOK) return 0;
+    SEARCH_IMAGE* image = SEARCH_GetModuleImage(dw);
+    if (!image) return 0;
+    // The same key the text search asks for.
+    const bool hebrew = search_in.type == 1;
+    return SEARCH_GetPrepared(image, datawindow[dw].tag_advanced == 1, hebrew && search_in.ignore_vowels,
+                              !hebrew && !search_in.case_sensitive)
+               ? 1
+               : 0;
+}
+
 int SEARCH_BookText()
 {
     search_in.pattern[SEARCH_PATTERN_SIZE - 1] = '\0';

@@ -27,6 +27,12 @@ enum : int {
     SEARCH_NEW_HITS = 1,  // search_out_bk holds the new results
 };
 
+// Makes the prepared image of the module of book window dw for a text
+// search with the options of search_in, so that the next search finds it
+// ready (the dialog calls this once it is on the screen). Returns 1 when the
+// image is ready, 0 when the module is searched record by record.
+int SEARCH_PrepareModuleImage(int dw);
+
 // Text search (the Text tab) of the book module of data window
 // search_in.datawindow: search_in.pattern holds the pattern as typed (and
 // zaloha_patternu the same), search_for, case_sensitive, ignore_vowels,

@@ -827,6 +827,15 @@ TEST_F(SearchGuiTest, FindOpensTheResultsWindowAndTheListStepsIt)
     EXPECT_EQ(gui::WindowText(static_cast<HWND>(datawindow[res].hwnd)),
               "BIG 1/" + std::to_string(expected) + " results");
     ASSERT_EQ(Rows(), expected);
+    // The book window that tiling made narrower has laid out its text for
+    // its new size once the results window was on the screen.
+    gui::PumpUntilIdle();
+    RECT client, text;
+    GetClientRect(static_cast<HWND>(datawindow[w].hwnd), &client);
+    GetWindowRect(static_cast<HWND>(datawindow[w].hrichedit), &text);
+    EXPECT_LE(text.right - text.left, client.right);
+    EXPECT_GT(text.right - text.left, client.right / 2);
+    EXPECT_FALSE(GetPropA(static_cast<HWND>(datawindow[w].hwnd), "SevirRenderLater"));
 
     // A click on row 5 shows result 6 in the window.
     NMITEMACTIVATE nm = {};
@@ -859,5 +868,4 @@ TEST_F(SearchGuiTest, FindOpensTheResultsWindowAndTheListStepsIt)
     EXPECT_EQ(search_out_bk.hit_verses, 0);
     ASSERT_TRUE(hSearchDlg);
     EXPECT_EQ(Rows(), 0);
-    (void)w;
 }

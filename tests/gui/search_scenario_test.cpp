@@ -16,8 +16,9 @@
 #include "app/win/main_window.h"
 #include "harness.h"
 #include "resource.h"
+#include "search/results.h"
+#include "search/win/results_window.h"
 #include "search/win/search_dialog.h"
-#include "resource.h"
 
 namespace {
 
@@ -156,15 +157,33 @@ protected:
         // Find, until the results list has painted its rows: the first
         // search of a module prepares its text, a second one finds it ready.
         auto find = [](const char* what) {
+            // The moment the results window has painted its first result.
+            static std::chrono::steady_clock::time_point shown;
+            static SEARCH_UI_HOOKS program;
+            program = g_search_ui_hooks;
+            shown = {};
+            g_search_ui_hooks.show_book_results = []() {
+                const int r = program.show_book_results ? program.show_book_results() : 0;
+                const int res = RES_Window();
+                if (res >= 0) {
+                    UpdateWindow(static_cast<HWND>(datawindow[res].hwnd));
+                    UpdateWindow(static_cast<HWND>(datawindow[res].hrichedit));
+                }
+                shown = std::chrono::steady_clock::now();
+                return r;
+            };
             const auto start = std::chrono::steady_clock::now();
             SendMessageA(SEARCH_CurrentTab(), WM_COMMAND, MAKEWPARAM(IDC_ST_FIND, BN_CLICKED),
                          reinterpret_cast<LPARAM>(Item(IDC_ST_FIND)));
             if (hSearchDlg) UpdateWindow(hSearchDlg);
-            const double ms =
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-            std::printf("search dialog: Find \"love\" (all words) in the KJV, %s, to the painted results list: "
-                        "%.0f ms (%d verses; the search itself %d ms)\n",
-                        what, ms, search_out_bk.hit_verses, search_out_bk.milisec);
+            const auto end = std::chrono::steady_clock::now();
+            g_search_ui_hooks = program;
+            const double ms = std::chrono::duration<double, std::milli>(end - start).count();
+            const double first = std::chrono::duration<double, std::milli>(shown - start).count();
+            std::printf("search dialog: Find \"love\" (all words) in the KJV, %s: the first result painted in the "
+                        "results window after %.0f ms (target 100 ms), the results list after %.0f ms (%d verses; "
+                        "the search itself %d ms)\n",
+                        what, first, ms, search_out_bk.hit_verses, search_out_bk.milisec);
             gui::PumpUntilIdle();
         };
         if (time_it) {

@@ -225,6 +225,27 @@ TEST_F(SearchTest, ClosingTheModuleDropsItsImage)
     EXPECT_EQ(SEARCH_ModuleImageBytes(0), 0u);
 }
 
+TEST_F(SearchTest, ModulePreparedBeforeTheSearchGivesTheSameResults)
+{
+    Open(testsearch::Build(Bible()));
+    EXPECT_EQ(SEARCH_ModuleImageBytes(0), 0u);
+    search_in.type = 0;
+    search_in.case_sensitive = 0;
+    EXPECT_EQ(SEARCH_PrepareModuleImage(0), 1);
+    const std::size_t prepared = SEARCH_ModuleImageBytes(0);
+    EXPECT_GT(prepared, 0u);
+    // The search finds the image ready: nothing more is made for it.
+    Outcome ready = Text("love");
+    EXPECT_EQ(SEARCH_ModuleImageBytes(0), prepared);
+    EXPECT_EQ(ready, Text("love", 1, SEARCH_ENGINE_RECORDS));
+    // Not a book window, or the record engine: nothing to prepare.
+    EXPECT_EQ(SEARCH_PrepareModuleImage(-1), 0);
+    EXPECT_EQ(SEARCH_PrepareModuleImage(MAX_DATAWINDOWS), 0);
+    g_search_engine = SEARCH_ENGINE_RECORDS;
+    EXPECT_EQ(SEARCH_PrepareModuleImage(0), 0);
+    g_search_engine = SEARCH_ENGINE_IMAGE;
+}
+
 TEST_F(SearchTest, DamagedModuleIsSearchedRecordByRecord)
 {
     std::string bytes = testsearch::Build(Bible());

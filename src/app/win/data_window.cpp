@@ -93,18 +93,30 @@ void Book_OnClose(HWND hwnd)
 
 void Book_OnDestroyMessage(HWND hwnd)
 {
+    RemovePropA(hwnd, "SevirRenderLater");
     const int id = FindDatawindowOfHwnd(hwnd);
     if (id >= 0) Book_OnDestroy(id);
 }
+
+bool g_defer_rendering = false;
 
 void Book_OnSize(HWND hwnd, UINT state, int cx, int cy)
 {
     const int id = FindDatawindowOfHwnd(hwnd);
     if (id >= 0) {
-        LayoutBookWindow(id);
-        if (state != SIZE_MINIMIZED) {
-            BK_UpdateOneBookWindow(id);
-            BK_NastavScroll(id);
+        if (state != SIZE_MINIMIZED && g_defer_rendering) {
+            // The text is laid out and rendered for the new size from one
+            // posted message, however often the window is resized meanwhile.
+            if (!GetPropA(hwnd, "SevirRenderLater")) {
+                SetPropA(hwnd, "SevirRenderLater", reinterpret_cast<HANDLE>(1));
+                PostMessageA(hwnd, WM_SEVIR_RENDER_LATER, 0, 0);
+            }
+        } else {
+            LayoutBookWindow(id);
+            if (state != SIZE_MINIMIZED) {
+                BK_UpdateOneBookWindow(id);
+                BK_NastavScroll(id);
+            }
         }
     }
     FORWARD_WM_SIZE(hwnd, state, cx, cy, DefMDIChildProcA);
@@ -163,6 +175,16 @@ LRESULT BookWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         HANDLE_MSG(hwnd, WM_KEYDOWN, Book_OnKey);
         HANDLE_MSG(hwnd, WM_VSCROLL, Book_OnVScroll);
         HANDLE_MSG(hwnd, WM_COMMAND, Book_OnCommand);
+    case WM_SEVIR_RENDER_LATER: {
+        RemovePropA(hwnd, "SevirRenderLater");
+        const int id = FindDatawindowOfHwnd(hwnd);
+        if (id >= 0 && !IsIconic(hwnd)) {
+            LayoutBookWindow(id);
+            BK_UpdateOneBookWindow(id);
+            BK_NastavScroll(id);
+        }
+        return 0;
+    }
     default:
         return DefMDIChildProcA(hwnd, msg, wParam, lParam);
     }
@@ -310,6 +332,11 @@ int CreateNewMDIChild(HWND hMDIClient, int id_file)
     UpdateStatusBar(id, -1);
     SendMessageA(hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd), 0);
     return 1;
+}
+
+void DeferBookRendering(bool on)
+{
+    g_defer_rendering = on;
 }
 
 int UsporadejOkna()

@@ -50,3 +50,14 @@ constexpr UINT WM_SEVIR_RETILE = WM_APP + 1;
 // Message to the frame: the splash screen has gone (the tip of the day
 // waits for it).
 constexpr UINT WM_SEVIR_SPLASH_GONE = WM_APP + 2;
+// Posted to the search dialog once it is on the screen: the searched module
+// is prepared while the user types the pattern.
+constexpr UINT WM_SEVIR_PREPARE_SEARCH = WM_APP + 3;
+// Posted to a book window resized while rendering was deferred: its text is
+// rendered for the new size.
+constexpr UINT WM_SEVIR_RENDER_LATER = WM_APP + 4;
+
+// While on, book windows that are resized (by tiling) lay out and render
+// their text from a posted message, so that a window being made (the results
+// window) shows its text first.
+void DeferBookRendering(bool on);

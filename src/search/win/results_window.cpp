@@ -707,6 +707,9 @@ int ShowBookResults()
     if (search_out_bk.res_hitnumber < 0 || search_out_bk.res_hitnumber >= search_out_bk.hit_verses)
         search_out_bk.res_hitnumber = 0;
     int ok;
+    // The book windows that tiling makes smaller render after the first
+    // result is on the screen.
+    DeferBookRendering(true);
     if (status.res_visible == 0 || RES_Window() < 0)
         ok = CreateResultMDIChild(g_hMDIClient, source);
     else
@@ -714,9 +717,11 @@ int ShowBookResults()
     if (ok) {
         const int id = RES_Window();
         RES_UpdateResultsWindow();
+        UpdateWindow(static_cast<HWND>(datawindow[id].hwnd));
         UpdateStatusBar(id, -1);
         UpdateButonStates();
     }
+    DeferBookRendering(false);
     SetCursor(old);
     return ok;
 }

@@ -14,6 +14,7 @@
 #include "app/lang.h"
 #include "app/message.h"
 #include "app/records.h"
+#include "app/win/data_window.h"
 #include "app/win/frame_controls.h"
 #include "app/win/lang_window.h"
 #include "app/win/main_menu.h"
@@ -58,6 +59,13 @@ const TAB_IDS kTabs[3] = {
 };
 
 HWND g_child = nullptr;       // the child dialog of the selected tab
+
+// The module of a book search is prepared for searching (its image read and
+// its texts folded) when the dialog has been drawn, not when Find is pressed.
+void PostPrepareImage()
+{
+    if (hSearchDlg) PostMessageA(hSearchDlg, WM_SEVIR_PREPARE_SEARCH, 0, 0);
+}
 int g_child_tab = -1;         // its tab
 HWND g_tab = nullptr;         // the tab strip
 HFONT g_pattern_font = nullptr;
@@ -832,6 +840,7 @@ void ChooseModule()
     const int dw = SelectedWindow();
     if (dw >= 0) search_in.datawindow = dw;
     FillRanges();
+    PostPrepareImage();
     if (dw >= 0 && t->pattern) {
         const int script = datawindow[dw].language;
         if (!(g_child_tab == 1 && Checked(IDC_SS_BY_NUMBER))) {
@@ -1196,6 +1205,9 @@ INT_PTR CALLBACK SearchDlg(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         HANDLE_WM_CLOSE(hDlg, wParam, lParam, Frame_OnClose);
         return TRUE;
+    case WM_SEVIR_PREPARE_SEARCH:
+        if (search_in.mode == 0) SEARCH_PrepareModuleImage(search_in.datawindow);
+        return TRUE;
     case WM_DESTROY:
         HANDLE_WM_DESTROY(hDlg, wParam, lParam, Frame_OnDestroy);
         return TRUE;
@@ -1248,6 +1260,7 @@ void OpenOrSwitch()
     CreateTab(tab);
     ShowWindow(hSearchDlg, SW_SHOW);
     SetForegroundWindow(hSearchDlg);
+    PostPrepareImage();
     if (g_child && tab < 3) {
         const TAB_IDS* t = Ids();
         HWND focus = t && t->pattern ? GetDlgItem(g_child, t->pattern) : GetDlgItem(g_child, t ? t->find : 0);
