@@ -37,6 +37,11 @@ public:
 };
 
 std::string WindowText(HWND hwnd);
+
+// Saves what the screen shows in rc (screen coordinates), or of the whole
+// window hwnd, as a 24-bit BMP file. Returns false when it could not.
+bool SaveScreen(const RECT& rc, const std::string& path);
+bool SaveWindowImage(HWND hwnd, const std::string& path);
 std::string MenuItemText(HMENU menu, UINT position);
 
 // Registers the program's window classes unless a test did already.
