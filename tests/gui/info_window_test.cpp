@@ -5,6 +5,7 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -578,6 +579,23 @@ TEST_F(InfoGuiTest, LexiconArticleRightClickPreparesTheSearchAndShowsTheMenu)
     RightClickAt(gl, Find(gl, "agapaw") + 2, -1);
     EXPECT_NE(MenuItem("Value  I:  886  22  4"), -1);
     EXPECT_NE(InfoText().find("Value  I:  886  22  4"), std::string::npos) << InfoText();
+    // So are those of the keyword list's menu, for the keyword of the line.
+    {
+        HWND list = static_cast<HWND>(datawindow[gl].lx_hlistbox);
+        const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+        for (int line = 0; line < std::min(3, datawindow[gl].lx_radku_filled); ++line) {
+            if (datawindow[gl].lx_radek[line].record <= 0) continue;
+            g_menu_items.clear();
+            g_menu_pick = -1;
+            SetTimer(nullptr, 0, 200, ReadOpenMenu);
+            SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, line * std::max(height, 1) + 2));
+            gui::PumpUntilIdle();
+            const int values = MenuItem("Value  I:");
+            ASSERT_GE(values, 0) << line;
+            EXPECT_NE(InfoText().find(g_menu_items[static_cast<std::size_t>(values)]), std::string::npos)
+                << g_menu_items[static_cast<std::size_t>(values)] << " / " << InfoText();
+        }
+    }
 
     // Nothing under the mouse: a beep and no menu.
     HWND view = static_cast<HWND>(datawindow[gl].hrichedit);

@@ -375,6 +375,8 @@ void ListMenu(int id, HWND list, int x, int y)
     if (w.language == SCRIPT_HEBREW) LX_Reverse(entry.tLeft, reading, sizeof reading);
     else std::snprintf(reading, sizeof reading, "%s", entry.tLeft);
 
+    // The values of the menu's gematria lines go to the information window too.
+    INFO_ShowGematria(entry.tLeft, static_cast<int>(strnlen(entry.tLeft, sizeof entry.tLeft)), w.language);
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING, IDM_LX_LOOK_AT, Str(IDS_MENU_LX_LOOK_AT).c_str());
     AppendMenuA(menu, MF_STRING, IDM_LX_COPY, Str(IDS_MENU_LX_COPY).c_str());
