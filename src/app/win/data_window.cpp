@@ -23,31 +23,7 @@ namespace {
 
 constexpr int kScrollWidth = 16;
 
-// Lays out the view and the scroll bar of book window id over its client
-// area and records the window's rectangle and the view's width.
-void LayoutBookWindow(int id)
-{
-    DATAWINDOW& w = datawindow[id];
-    HWND hwnd = static_cast<HWND>(w.hwnd);
-    RECT rc;
-    GetClientRect(hwnd, &rc);
-    const int cx = rc.right > kScrollWidth ? rc.right - kScrollWidth : 0;
-    if (w.hrichedit) MoveWindow(static_cast<HWND>(w.hrichedit), 0, 0, cx, rc.bottom, TRUE);
-    if (w.hscroll) MoveWindow(static_cast<HWND>(w.hscroll), cx, 0, kScrollWidth, rc.bottom, TRUE);
-    RECT wr;
-    GetWindowRect(hwnd, &wr);
-    w.position = SV_RECT{wr.left, wr.top, wr.right, wr.bottom};
-    if (w.hrichedit) {
-        RECT vr;
-        GetClientRect(static_cast<HWND>(w.hrichedit), &vr);
-        w.line_width = vr.right;
-    }
-}
 
-bool SearchDialogOpen()
-{
-    return status.search_visible == 1 || (hSearchDlg && IsWindow(hSearchDlg));
-}
 
 void Book_OnDestroy(int id)
 {
@@ -332,6 +308,30 @@ int CreateNewMDIChild(HWND hMDIClient, int id_file)
     UpdateStatusBar(id, -1);
     SendMessageA(hMDIClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd), 0);
     return 1;
+}
+
+void LayoutBookWindow(int id)
+{
+    DATAWINDOW& w = datawindow[id];
+    HWND hwnd = static_cast<HWND>(w.hwnd);
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    const int cx = rc.right > kScrollWidth ? rc.right - kScrollWidth : 0;
+    if (w.hrichedit) MoveWindow(static_cast<HWND>(w.hrichedit), 0, 0, cx, rc.bottom, TRUE);
+    if (w.hscroll) MoveWindow(static_cast<HWND>(w.hscroll), cx, 0, kScrollWidth, rc.bottom, TRUE);
+    RECT wr;
+    GetWindowRect(hwnd, &wr);
+    w.position = SV_RECT{wr.left, wr.top, wr.right, wr.bottom};
+    if (w.hrichedit) {
+        RECT vr;
+        GetClientRect(static_cast<HWND>(w.hrichedit), &vr);
+        w.line_width = vr.right;
+    }
+}
+
+bool SearchDialogOpen()
+{
+    return status.search_visible == 1 || (hSearchDlg && IsWindow(hSearchDlg));
 }
 
 void DeferBookRendering(bool on)

@@ -44,6 +44,14 @@ void RegisterDataWindowKind(int kind, DataWindowProc proc, ModuleWindowCreator c
 // Index of the data window whose window is hwnd, or -1.
 int FindDatawindowOfHwnd(HWND hwnd);
 
+// Lays out the view and the scroll bar of book (or results) window id over
+// its client area and records the window's rectangle and the view's width.
+void LayoutBookWindow(int id);
+
+// 1 while the search dialog is open: commands that would disturb a search
+// beep then.
+bool SearchDialogOpen();
+
 // Message to the frame: tile the children again and redraw the book
 // windows (posted when a window has gone).
 constexpr UINT WM_SEVIR_RETILE = WM_APP + 1;

@@ -22,10 +22,6 @@ namespace {
 
 HIMAGELIST g_tree_images = nullptr;
 
-bool SearchDialogOpen()
-{
-    return status.search_visible == 1 || (hSearchDlg && IsWindow(hSearchDlg));
-}
 
 void LoadTreeImages()
 {

@@ -124,28 +124,6 @@ void AfterVerseStep(int id)
     BK_SyncBooks(id);
 }
 
-// Line down when the window scrolls by lines: 1 when only the view moved.
-bool ScrollViewByLine(int id)
-{
-    if (!Valid(id)) return false;
-    DATAWINDOW& w = datawindow[id];
-    HWND view = View(id);
-    if (w.scroll_verse != 0 || !view) return false;
-    const int next = w.rtf_line + 1;
-    const int lines = static_cast<int>(SendMessageA(view, EM_GETLINECOUNT, 0, 0));
-    if (next >= lines) return false;
-    const int start = static_cast<int>(SendMessageA(view, EM_LINEINDEX, static_cast<WPARAM>(next), 0));
-    if (start < 0) return false;
-    const int length = static_cast<int>(SendMessageA(view, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
-    const int begins = length > 0 ? BK_IsRTFNewLine(view, BK_NewLineProbe(w.language, start, length)) : 0;
-    if (!BK_LineDownScrollsView(length, begins)) return false;
-    w.rtf_line = next;
-    const LRESULT before = SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0);
-    SendMessageA(view, EM_SCROLL, SB_LINEDOWN, 0);
-    // A view without scroll bars of its own may ignore the scroll request.
-    if (SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0) == before) SendMessageA(view, EM_LINESCROLL, 0, 1);
-    return true;
-}
 
 // What the current right click prepared: the selected text (display order)
 // and its script, and the label of the clicked reference or verse.
@@ -563,7 +541,7 @@ void BK_OnVScroll(int id, int code)
         moved = BK_StepVerse(id, -1);
         break;
     case SB_LINEDOWN:
-        if (ScrollViewByLine(id)) return;
+        if (BK_ScrollViewByLine(id)) return;
         moved = BK_StepVerse(id, 1);
         break;
     case SB_PAGEUP:
@@ -599,6 +577,28 @@ void BK_OnVScroll(int id, int code)
         return;
     }
     if (moved) AfterVerseStep(id);
+}
+
+bool BK_ScrollViewByLine(int id)
+{
+    if (!Valid(id)) return false;
+    DATAWINDOW& w = datawindow[id];
+    HWND view = View(id);
+    if (w.scroll_verse != 0 || !view) return false;
+    const int next = w.rtf_line + 1;
+    const int lines = static_cast<int>(SendMessageA(view, EM_GETLINECOUNT, 0, 0));
+    if (next >= lines) return false;
+    const int start = static_cast<int>(SendMessageA(view, EM_LINEINDEX, static_cast<WPARAM>(next), 0));
+    if (start < 0) return false;
+    const int length = static_cast<int>(SendMessageA(view, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
+    const int begins = length > 0 ? BK_IsRTFNewLine(view, BK_NewLineProbe(w.language, start, length)) : 0;
+    if (!BK_LineDownScrollsView(length, begins)) return false;
+    w.rtf_line = next;
+    const LRESULT before = SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0);
+    SendMessageA(view, EM_SCROLL, SB_LINEDOWN, 0);
+    // A view without scroll bars of its own may ignore the scroll request.
+    if (SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0) == before) SendMessageA(view, EM_LINESCROLL, 0, 1);
+    return true;
 }
 
 int BK_ScrollCodeOfKey(unsigned vk)

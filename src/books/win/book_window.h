@@ -48,6 +48,11 @@ void BK_OnVScroll(int id, int code);
 // The scroll-bar code of a scrolling key (Up, Down, Page Up, Page Down), or -1.
 int BK_ScrollCodeOfKey(unsigned vk);
 
+// Line down in window id (a book or the results window) when it scrolls by
+// lines: moves the view one line and returns true, or false when the next
+// line begins a verse (the caller steps to the next verse or result).
+bool BK_ScrollViewByLine(int id);
+
 // The rich-text view's replaced procedure.
 LRESULT CALLBACK BK_RichProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Replaces the procedure of view, keeping the old one in record id and on

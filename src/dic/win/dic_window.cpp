@@ -70,10 +70,6 @@ int DicOfHwnd(HWND hwnd)
     return id >= 0 && datawindow[id].type == MODULE_DICTIONARY ? id : -1;
 }
 
-bool SearchDialogOpen()
-{
-    return status.search_visible == 1 || (hSearchDlg && IsWindow(hSearchDlg));
-}
 
 int ItemHeight(int id)
 {

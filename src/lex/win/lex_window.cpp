@@ -970,7 +970,7 @@ void Lx_OnSetFocus(HWND hwnd, HWND)
 
 void Lx_OnClose(HWND hwnd)
 {
-    if (status.search_visible == 1 || (hSearchDlg && IsWindow(hSearchDlg))) {
+    if (SearchDialogOpen()) {
         Beep();
         return;
     }

@@ -61,20 +61,12 @@ std::string Str(int id)
     return text;
 }
 
-bool SearchDialogOpen()
-{
-    return status.search_visible == 1 || (hSearchDlg && IsWindow(hSearchDlg));
-}
 
 HWND Frame(int id)
 {
     return Valid(id) ? static_cast<HWND>(datawindow[id].hwnd) : nullptr;
 }
 
-HWND View(int id)
-{
-    return Valid(id) ? static_cast<HWND>(datawindow[id].hrichedit) : nullptr;
-}
 
 bool HaveResults()
 {
@@ -105,22 +97,7 @@ const BK_RESULTS_SOURCE kResultsSource = {ResultOffset, MarkHits};
 // the line width recorded.
 void Layout(int id)
 {
-    HWND hwnd = Frame(id);
-    if (!hwnd) return;
-    DATAWINDOW& w = datawindow[id];
-    RECT rc;
-    GetClientRect(hwnd, &rc);
-    const int cx = rc.right > kScrollWidth ? rc.right - kScrollWidth : 0;
-    if (w.hrichedit) MoveWindow(static_cast<HWND>(w.hrichedit), 0, 0, cx, rc.bottom, TRUE);
-    if (w.hscroll) MoveWindow(static_cast<HWND>(w.hscroll), cx, 0, kScrollWidth, rc.bottom, TRUE);
-    RECT wr;
-    GetWindowRect(hwnd, &wr);
-    w.position = SV_RECT{wr.left, wr.top, wr.right, wr.bottom};
-    if (w.hrichedit) {
-        RECT vr;
-        GetClientRect(static_cast<HWND>(w.hrichedit), &vr);
-        w.line_width = vr.right;
-    }
+    if (Frame(id)) LayoutBookWindow(id);
 }
 
 void SetIcon(int id)
@@ -223,27 +200,6 @@ void StepTo(int id, int index)
     AfterStep(id);
 }
 
-// Line down in a window that scrolls by lines: 1 when only the view moved.
-bool ScrollViewByLine(int id)
-{
-    if (!Valid(id)) return false;
-    DATAWINDOW& w = datawindow[id];
-    HWND view = View(id);
-    if (w.scroll_verse != 0 || !view) return false;
-    const int next = w.rtf_line + 1;
-    const int lines = static_cast<int>(SendMessageA(view, EM_GETLINECOUNT, 0, 0));
-    if (next >= lines) return false;
-    const int start = static_cast<int>(SendMessageA(view, EM_LINEINDEX, static_cast<WPARAM>(next), 0));
-    if (start < 0) return false;
-    const int length = static_cast<int>(SendMessageA(view, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
-    const int begins = length > 0 ? BK_IsRTFNewLine(view, BK_NewLineProbe(w.language, start, length)) : 0;
-    if (!BK_LineDownScrollsView(length, begins)) return false;
-    w.rtf_line = next;
-    const LRESULT before = SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0);
-    SendMessageA(view, EM_SCROLL, SB_LINEDOWN, 0);
-    if (SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0) == before) SendMessageA(view, EM_LINESCROLL, 0, 1);
-    return true;
-}
 
 void OnScroll(int id, int code)
 {
@@ -258,7 +214,7 @@ void OnScroll(int id, int code)
         StepTo(id, n + 1);
         break;
     case SB_LINEDOWN:
-        if (ScrollViewByLine(id)) return;
+        if (BK_ScrollViewByLine(id)) return;
         StepTo(id, n + 1);
         break;
     case SB_THUMBTRACK:
@@ -276,16 +232,6 @@ void OnScroll(int id, int code)
     }
 }
 
-int ScrollCodeOfKey(UINT vk)
-{
-    switch (vk) {
-    case VK_UP: return SB_LINEUP;
-    case VK_DOWN: return SB_LINEDOWN;
-    case VK_PRIOR: return SB_PAGEUP;
-    case VK_NEXT: return SB_PAGEDOWN;
-    default: return -1;
-    }
-}
 
 // ------------------------------------------------------------ clicks
 
@@ -550,7 +496,7 @@ void Res_OnVScroll(HWND hwnd, HWND, UINT code, int)
 
 void Res_OnKey(HWND hwnd, UINT vk, BOOL down, int repeat, UINT flags)
 {
-    const int code = ScrollCodeOfKey(vk);
+    const int code = BK_ScrollCodeOfKey(vk);
     if (code < 0 || !down) {
         FORWARD_WM_KEYDOWN(hwnd, vk, repeat, flags, DefMDIChildProcA);
         return;
@@ -657,7 +603,7 @@ void Rich_OnKey(HWND view, UINT vk, BOOL, int repeat, UINT flags)
         CopyViewSelection(view);
         return;
     }
-    const int code = ScrollCodeOfKey(vk);
+    const int code = BK_ScrollCodeOfKey(vk);
     if (code < 0) {
         FORWARD_WM_KEYDOWN(view, vk, repeat, flags, CallOldProc);
         return;

@@ -36,11 +36,6 @@ std::string Str(int id)
     return text;
 }
 
-bool SearchOpen()
-{
-    return status.search_visible == 1 || (hSearchDlg && IsWindow(hSearchDlg));
-}
-
 int InfoId()
 {
     return status.info_visible == 1 && status.id_info >= 0 && status.id_info < status.num_windows ? status.id_info
@@ -127,7 +122,7 @@ void Info_OnMDIActivate(HWND hwnd, BOOL active, HWND activated, HWND deactivated
 
 void Info_OnClose(HWND hwnd)
 {
-    if (SearchOpen()) {
+    if (SearchDialogOpen()) {
         MessageBeep(MB_OK);
         return;
     }
@@ -306,7 +301,7 @@ int INFO_ProcessCommand(int command)
 
 void INFO_ToggleWindow()
 {
-    if (SearchOpen()) {
+    if (SearchDialogOpen()) {
         MessageBeep(MB_OK);
         return;
     }
@@ -321,7 +316,7 @@ void INFO_ToggleWindow()
 
 int INFO_ShowModuleInfo(int id)
 {
-    if (SearchOpen()) {
+    if (SearchDialogOpen()) {
         MessageBeep(MB_OK);
         return 0;
     }
