@@ -257,14 +257,25 @@ int BK_SelectStrongTextHits()
     return 1;
 }
 
+int HIT_CollectStrongSpans(const char* text, int language, int32_t number, HIT_SPAN* spans)
+{
+    if (language != 1 && language != 2) return 0;
+    return HIT_CollectTagSpans(text, language == 2 ? 'G' : 'H', StrongNumberAccept, &number, spans);
+}
+
+int HIT_CollectReferenceSpans(const char* text, int dw, const BOOK_POSITION& from, const BOOK_POSITION& to,
+                              HIT_SPAN* spans)
+{
+    REFERENCE_TEST test{dw, from, to};
+    return HIT_CollectTagSpans(text, 'R', ReferenceAccept, &test, spans);
+}
+
 int BK_SelectStrongNumberHits()
 {
     const SEARCH_OUT_BK& o = search_out_bk;
     if (o.str_language != 1 && o.str_language != 2) return 1;
-    int32_t number = o.str_number;
     HIT_SPAN spans[HIT_MARKS_MAX];
-    const int n =
-        HIT_CollectTagSpans(g_book_record.buffer, o.str_language == 2 ? 'G' : 'H', StrongNumberAccept, &number, spans);
+    const int n = HIT_CollectStrongSpans(g_book_record.buffer, o.str_language, o.str_number, spans);
     MarkBookRecord(spans, n);
     return 1;
 }
@@ -272,9 +283,9 @@ int BK_SelectStrongNumberHits()
 int BK_SelectReferenceHits()
 {
     const SEARCH_OUT_BK& o = search_out_bk;
-    REFERENCE_TEST test{o.ref_bp_from.number, o.ref_bp_from, o.ref_bp_to};
     HIT_SPAN spans[HIT_MARKS_MAX];
-    const int n = HIT_CollectTagSpans(g_book_record.buffer, 'R', ReferenceAccept, &test, spans);
+    const int n =
+        HIT_CollectReferenceSpans(g_book_record.buffer, o.ref_bp_from.number, o.ref_bp_from, o.ref_bp_to, spans);
     MarkBookRecord(spans, n);
     return 1;
 }

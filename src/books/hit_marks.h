@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "books/book_types.h"
+
 // At most this many hits are marked in one text.
 constexpr int HIT_MARKS_MAX = 128;
 // The marks of a verse stop before its text would grow beyond this length.
@@ -56,6 +58,13 @@ int HIT_CollectTextSpans(const char* text, const HIT_TEXT_REQUEST& request, int 
 // accept(context, value, length) takes, each covering the whole tag.
 int HIT_CollectTagSpans(const char* text, char letter, int (*accept)(void*, const char*, int), void* context,
                         HIT_SPAN* spans);
+
+// The spans of the Strong's tags of language (1 Hebrew, 2 Greek) with the
+// given number, and of the cross references that window dw resolves inside
+// from ... to.
+int HIT_CollectStrongSpans(const char* text, int language, int32_t number, HIT_SPAN* spans);
+int HIT_CollectReferenceSpans(const char* text, int dw, const BOOK_POSITION& from, const BOOK_POSITION& to,
+                              HIT_SPAN* spans);
 
 // Inserts the marks of count spans (ascending, not overlapping) into text,
 // which holds capacity bytes; stops before a pair would make the text longer

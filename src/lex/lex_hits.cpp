@@ -3,30 +3,12 @@
 #include "app/records.h"
 #include "books/hit_marks.h"
 #include "search/book_search.h"
-#include "search/strong_tags.h"
 
 namespace {
 
 bool Valid(int id)
 {
     return id >= 0 && id < status.num_windows && id < MAX_DATAWINDOWS && datawindow[id].type == MODULE_LEXICON;
-}
-
-int StrongAccept(void* context, const char* value, int length)
-{
-    return SEARCH_TagNumber(value, length) == *static_cast<const int32_t*>(context);
-}
-
-struct REFERENCE_TEST {
-    int dw;
-    BOOK_POSITION from, to;
-};
-
-int ReferenceAccept(void* context, const char* value, int length)
-{
-    const REFERENCE_TEST& t = *static_cast<const REFERENCE_TEST*>(context);
-    if (t.dw < 0 || t.dw >= status.num_windows || t.dw >= MAX_DATAWINDOWS) return 0;
-    return SEARCH_ReferenceInRange(value, length, t.dw, t.from, t.to);
 }
 
 void Insert(char* text, int size, const HIT_SPAN* spans, int n)
@@ -55,9 +37,8 @@ int LX_SelectStrongHits(int id, char* text, int size)
     if (!Valid(id) || !text || size <= 0) return 1;
     const SEARCH_OUT_LX& o = datawindow[id].search_out_lx;
     if (o.str_language != 1 && o.str_language != 2) return 1;
-    int32_t number = o.str_number;
     HIT_SPAN spans[HIT_MARKS_MAX];
-    const int n = HIT_CollectTagSpans(text, o.str_language == 2 ? 'G' : 'H', StrongAccept, &number, spans);
+    const int n = HIT_CollectStrongSpans(text, o.str_language, o.str_number, spans);
     Insert(text, size, spans, n);
     return 1;
 }
@@ -66,9 +47,8 @@ int LX_SelectReferenceHits(int id, char* text, int size)
 {
     if (!Valid(id) || !text || size <= 0) return 1;
     const SEARCH_OUT_LX& o = datawindow[id].search_out_lx;
-    REFERENCE_TEST test{o.ref_bp_from.number, o.ref_bp_from, o.ref_bp_to};
     HIT_SPAN spans[HIT_MARKS_MAX];
-    const int n = HIT_CollectTagSpans(text, 'R', ReferenceAccept, &test, spans);
+    const int n = HIT_CollectReferenceSpans(text, o.ref_bp_from.number, o.ref_bp_from, o.ref_bp_to, spans);
     Insert(text, size, spans, n);
     return 1;
 }
